@@ -1,0 +1,51 @@
+# Front door: `make run` starts the program, `make test` installs what is
+# missing, builds every preset and runs every test.
+SHELL := /bin/bash
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 20
+
+.PHONY: all deps linux win64 win32 test test-linux test-win64 run bench fuzz clean
+
+all: linux win64 win32
+
+deps:
+	@scripts/setup-deps
+
+build/linux/build.ninja: | deps
+	cmake --preset linux >/dev/null
+build/win64/build.ninja: | deps
+	cmake --preset win64 >/dev/null
+build/win32/build.ninja: | deps
+	cmake --preset win32 >/dev/null
+
+linux: deps build/linux/build.ninja
+	cmake --build build/linux -j $(JOBS)
+win64: deps build/win64/build.ninja linux
+	cmake --build build/win64 -j $(JOBS)
+win32: deps build/win32/build.ninja linux
+	cmake --build build/win32 -j $(JOBS)
+
+test-linux: linux
+	scripts/with-services ctest --test-dir build/linux -j $(JOBS) --output-on-failure
+
+test-win64: win64
+	scripts/with-services scripts/wine-session ctest --test-dir build/win64 -j $(JOBS) --output-on-failure
+
+test: linux win64 win32
+	$(MAKE) --no-print-directory test-linux test-win64
+
+run: deps
+	@scripts/run-program
+
+bench: deps
+	cmake --preset linux-release >/dev/null
+	cmake --build build/linux-release -j $(JOBS)
+	scripts/with-services scripts/run-benches build/linux-release/bin
+
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build build/fuzz -j $(JOBS)
+	scripts/run-fuzzers build/fuzz/bin $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build/linux build/linux-release build/win64 build/win32 build/fuzz build/local build/wine-prefix

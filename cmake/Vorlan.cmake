@@ -1,0 +1,85 @@
+# Helpers shared by every subsystem's CMakeLists.
+
+set(VORLAN_WARNINGS -Wall -Wextra -Werror)
+
+if(VORLAN_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(WIN32)
+  # One self-contained executable: no runtime DLLs next to it.
+  add_link_options(-static -static-libgcc -static-libstdc++)
+  add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+# Sources of DIR: *_win.cpp only on Windows, *_posix.cpp only elsewhere.
+function(vorlan_sources out dir)
+  cmake_parse_arguments(S "RECURSE" "" "" ${ARGN})
+  if(S_RECURSE)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${dir}/*.cpp)
+  else()
+    file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp)
+  endif()
+  if(WIN32)
+    list(FILTER found EXCLUDE REGEX "_posix\\.cpp$")
+  else()
+    list(FILTER found EXCLUDE REGEX "_win\\.cpp$")
+  endif()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(vorlan_warnings target)
+  target_compile_options(${target} PRIVATE ${VORLAN_WARNINGS})
+endfunction()
+
+# vorlan_library(NAME [DEPS targets...] [INCLUDES dirs...]): a static library
+# of the .cpp files beside the calling CMakeLists.txt; headers are included
+# as "subsystem/x.h".
+function(vorlan_library name)
+  cmake_parse_arguments(L "" "" "DEPS;INCLUDES" ${ARGN})
+  vorlan_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  if(NOT srcs)
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src ${L_INCLUDES})
+    target_link_libraries(${name} INTERFACE ${L_DEPS})
+    return()
+  endif()
+  add_library(${name} STATIC ${srcs})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src ${L_INCLUDES})
+  target_link_libraries(${name} PUBLIC ${L_DEPS})
+  vorlan_warnings(${name})
+endfunction()
+
+# vorlan_test(NAME DIR dir LIBS targets... [WINDOWS_ONLY]): one GoogleTest
+# executable of the .cpp files in DIR, registered as one ctest entry (under
+# Wine each start is costly, so cases are not registered one by one).
+function(vorlan_test name)
+  cmake_parse_arguments(T "WINDOWS_ONLY" "DIR" "LIBS;LABELS" ${ARGN})
+  if(T_WINDOWS_ONLY AND NOT WIN32)
+    return()
+  endif()
+  vorlan_sources(srcs ${T_DIR})
+  if(NOT srcs)
+    return()
+  endif()
+  add_executable(${name} ${srcs})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gmock)
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_compile_definitions(${name} PRIVATE VORLAN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  vorlan_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  if(T_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
+  endif()
+endfunction()
+
+# Adds every subdirectory of the current one that has a CMakeLists.txt.
+function(vorlan_add_subdirectories)
+  file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  foreach(child ${children})
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()
