@@ -1,0 +1,85 @@
+#include "skin/paint/kernels.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace vorlan::paint::kernels {
+
+#if defined(__SSE2__)
+
+namespace {
+
+// Two pixels' channels widened to 16 bits each.
+inline __m128i Lo(__m128i v) { return _mm_unpacklo_epi8(v, _mm_setzero_si128()); }
+inline __m128i Hi(__m128i v) { return _mm_unpackhi_epi8(v, _mm_setzero_si128()); }
+
+// ((d − s) × w + s × 256) >> 8 on 16-bit lanes. (d − s) × w + s × 256 lies in
+// 0..65535, so it is computed modulo 2^16 and shifted logically.
+inline __m128i Weigh(__m128i d, __m128i s, __m128i w) {
+  const __m128i diff = _mm_sub_epi16(d, s);
+  return _mm_srli_epi16(_mm_add_epi16(_mm_mullo_epi16(diff, w), _mm_slli_epi16(s, 8)), 8);
+}
+
+}  // namespace
+
+void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
+  const __m128i w = _mm_set1_epi16(static_cast<int16_t>(weight));
+  int32_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+    const __m128i lo = Weigh(Lo(d), Lo(s), w);
+    const __m128i hi = Weigh(Hi(d), Hi(s), w);
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+  }
+  BlendRowReference(dst + i, src + i, count - i, weight);
+}
+
+namespace {
+
+// Per 16-bit lane: the source alpha of each pixel repeated over its four lanes.
+inline __m128i SpreadAlpha(__m128i pixels16) {
+  const __m128i a = _mm_shufflelo_epi16(pixels16, _MM_SHUFFLE(3, 3, 3, 3));
+  return _mm_shufflehi_epi16(a, _MM_SHUFFLE(3, 3, 3, 3));
+}
+
+inline __m128i CompositeHalf(__m128i d, __m128i s) {
+  const __m128i sa = SpreadAlpha(s);
+  // Colour lanes: ((s − d) × sA + d × 256) >> 8.
+  const __m128i colour = Weigh(s, d, sa);
+  // Alpha lane: dA + ((255 − dA) × sA >> 8); equals dA when sA = 0.
+  const __m128i da = SpreadAlpha(d);
+  const __m128i alpha =
+      _mm_add_epi16(da, _mm_srli_epi16(_mm_mullo_epi16(_mm_sub_epi16(_mm_set1_epi16(255), da), sa), 8));
+  const __m128i alpha_lanes = _mm_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0);
+  return _mm_or_si128(_mm_andnot_si128(alpha_lanes, colour), _mm_and_si128(alpha_lanes, alpha));
+}
+
+}  // namespace
+
+void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) {
+  int32_t i = 0;
+  for (; i + 4 <= count; i += 4) {
+    const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
+    const __m128i alphas = _mm_srli_epi32(s, 24);
+    const int mask = _mm_movemask_epi8(_mm_cmpeq_epi32(alphas, _mm_setzero_si128()));
+    if (mask == 0xFFFF) continue;  // all four transparent: nothing changes
+    const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
+    const __m128i lo = CompositeHalf(Lo(d), Lo(s));
+    const __m128i hi = CompositeHalf(Hi(d), Hi(s));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
+  }
+  CompositeRowReference(dst + i, src + i, count - i);
+}
+
+#else
+
+void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
+  BlendRowReference(dst, src, count, weight);
+}
+void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) { CompositeRowReference(dst, src, count); }
+
+#endif
+
+}  // namespace vorlan::paint::kernels
