@@ -7,21 +7,13 @@
 #include <vector>
 
 #include "skin/data/skin_bitmap.h"
+#include "skin/paint/geometry.h"
 
 // The records a loaded skin consists of: sections, states, image entries,
 // outer effects, skin-wide values and global colours.
 namespace vorlan::skin {
 
-struct TRect {
-  std::int32_t Left = 0;
-  std::int32_t Top = 0;
-  std::int32_t Right = 0;
-  std::int32_t Bottom = 0;
-
-  std::int32_t Width() const { return Right - Left; }
-  std::int32_t Height() const { return Bottom - Top; }
-  friend bool operator==(const TRect&, const TRect&) = default;
-};
+using TRect = paint::TRect;
 
 // Colour values are 0x00BBGGRR; -1 means none.
 using TColor = std::int32_t;
