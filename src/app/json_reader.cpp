@@ -1,0 +1,239 @@
+#include "app/json_reader.h"
+
+#include <cstdint>
+#include <string>
+#include <utility>
+
+#include "platform/text.h"
+
+namespace vorlan::app {
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Recursive descent over the UTF-8 bytes. Every Read* leaves `pos_` just
+// after what it read and returns false when the grammar is not met.
+class Reader {
+ public:
+  explicit Reader(std::string_view text) : text_(text) {}
+
+  std::optional<JsonValue> ReadDocument() {
+    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+    SkipBlanks();
+    JsonValue value;
+    if (!ReadValue(value, 0)) return std::nullopt;
+    if (value.IsArray() || value.IsObject()) SkipBlanks();
+    if (pos_ != text_.size()) return std::nullopt;
+    return value;
+  }
+
+ private:
+  bool AtEnd() const { return pos_ >= text_.size(); }
+  char Peek() const { return text_[pos_]; }
+
+  void SkipBlanks() {
+    while (!AtEnd() && IsBlank(Peek())) ++pos_;
+  }
+
+  bool Expect(char c) {
+    if (AtEnd() || Peek() != c) return false;
+    ++pos_;
+    return true;
+  }
+
+  bool ReadLiteral(std::string_view word) {
+    if (text_.substr(pos_, word.size()) != word) return false;
+    pos_ += word.size();
+    return true;
+  }
+
+  bool ReadValue(JsonValue& out, int depth) {
+    if (AtEnd()) return false;
+    switch (Peek()) {
+      case '{':
+        return ReadObject(out, depth + 1);
+      case '[':
+        return ReadArray(out, depth + 1);
+      case '"': {
+        std::u16string s;
+        if (!ReadString(s)) return false;
+        out = JsonValue(std::move(s));
+        return true;
+      }
+      case 't':
+        out = JsonValue(true);
+        return ReadLiteral("true");
+      case 'f':
+        out = JsonValue(false);
+        return ReadLiteral("false");
+      case 'n':
+        out = JsonValue(JsonNull{});
+        return ReadLiteral("null");
+      default:
+        return ReadNumber(out);
+    }
+  }
+
+  bool ReadArray(JsonValue& out, int depth) {
+    if (depth > kMaxJsonNesting) return false;
+    ++pos_;  // '['
+    JsonArray elements;
+    SkipBlanks();
+    if (!Expect(']')) {
+      for (;;) {
+        SkipBlanks();
+        JsonValue element;
+        if (!ReadValue(element, depth)) return false;
+        elements.push_back(std::move(element));
+        SkipBlanks();
+        if (Expect(']')) break;
+        if (!Expect(',')) return false;
+      }
+    }
+    out = JsonValue(std::move(elements));
+    return true;
+  }
+
+  bool ReadObject(JsonValue& out, int depth) {
+    if (depth > kMaxJsonNesting) return false;
+    ++pos_;  // '{'
+    JsonObject members;
+    SkipBlanks();
+    if (!Expect('}')) {
+      for (;;) {
+        SkipBlanks();
+        std::u16string name;
+        if (AtEnd() || Peek() != '"' || !ReadString(name)) return false;
+        SkipBlanks();
+        if (!Expect(':')) return false;
+        SkipBlanks();
+        JsonValue value;
+        if (!ReadValue(value, depth)) return false;
+        members.emplace_back(std::move(name), std::move(value));
+        SkipBlanks();
+        if (Expect('}')) break;
+        if (!Expect(',')) return false;
+      }
+    }
+    out = JsonValue(std::move(members));
+    return true;
+  }
+
+  // RFC 4627: -? (0 | [1-9][0-9]*) (. [0-9]+)? ([eE] [+-]? [0-9]+)?
+  bool ReadNumber(JsonValue& out) {
+    const size_t start = pos_;
+    Expect('-');
+    if (AtEnd() || !IsDigit(Peek())) return false;
+    if (Peek() == '0') {
+      ++pos_;
+    } else {
+      SkipDigits();
+    }
+    if (Expect('.') && !ReadDigits()) return false;
+    if (!AtEnd() && (Peek() == 'e' || Peek() == 'E')) {
+      ++pos_;
+      if (!AtEnd() && (Peek() == '+' || Peek() == '-')) ++pos_;
+      if (!ReadDigits()) return false;
+    }
+    out = JsonValue(JsonNumber{std::string(text_.substr(start, pos_ - start))});
+    return true;
+  }
+
+  void SkipDigits() {
+    while (!AtEnd() && IsDigit(Peek())) ++pos_;
+  }
+
+  bool ReadDigits() {
+    const size_t start = pos_;
+    SkipDigits();
+    return pos_ > start;
+  }
+
+  // Escapes \" \\ \/ \b \f \n \r \t and \uXXXX; every other byte is taken
+  // as it is.
+  bool ReadString(std::u16string& out) {
+    ++pos_;  // opening quote
+    for (;;) {
+      const size_t run_start = pos_;
+      while (!AtEnd() && Peek() != '"' && Peek() != '\\') ++pos_;
+      AppendRaw(out, text_.substr(run_start, pos_ - run_start));
+      if (AtEnd()) return false;
+      if (Peek() == '"') {
+        ++pos_;
+        return true;
+      }
+      ++pos_;  // backslash
+      if (AtEnd()) return false;
+      const char escape = text_[pos_++];
+      switch (escape) {
+        case '"':
+        case '\\':
+        case '/':
+          out.push_back(static_cast<char16_t>(escape));
+          break;
+        case 'b':
+          out.push_back(u'\b');
+          break;
+        case 'f':
+          out.push_back(u'\f');
+          break;
+        case 'n':
+          out.push_back(u'\n');
+          break;
+        case 'r':
+          out.push_back(u'\r');
+          break;
+        case 't':
+          out.push_back(u'\t');
+          break;
+        case 'u': {
+          char16_t unit = 0;
+          if (!ReadHexUnit(unit)) return false;
+          out.push_back(unit);
+          break;
+        }
+        default:
+          return false;
+      }
+    }
+  }
+
+  bool ReadHexUnit(char16_t& unit) {
+    if (text_.size() - pos_ < 4) return false;
+    uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) {
+      const int digit = HexDigitValue(text_[pos_ + i]);
+      if (digit < 0) return false;
+      value = value * 16 + static_cast<uint32_t>(digit);
+    }
+    pos_ += 4;
+    unit = static_cast<char16_t>(value);
+    return true;
+  }
+
+  static void AppendRaw(std::u16string& out, std::string_view bytes) {
+    size_t ascii = 0;
+    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
+    out.append(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
+    if (ascii < bytes.size()) out += platform::Utf8ToUtf16(bytes.substr(ascii));
+  }
+
+  std::string_view text_;
+  size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::optional<JsonValue> ParseJsonUtf8(std::string_view utf8) { return Reader(utf8).ReadDocument(); }
+
+std::optional<JsonValue> ParseJson(std::u16string_view text) { return ParseJsonUtf8(platform::Utf16ToUtf8(text)); }
+
+}  // namespace vorlan::app

@@ -1,0 +1,181 @@
+#include "app/json_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vorlan::app {
+namespace {
+
+struct GrammarCase {
+  std::u16string text;
+  bool parses;
+  const char* why;
+};
+
+void ExpectGrammar(const GrammarCase& c) {
+  EXPECT_EQ(ParseJson(c.text).has_value(), c.parses) << c.why;
+}
+
+TEST(JsonGrammar, AcceptsEveryKindOfValueAtTopLevel) {
+  const GrammarCase cases[] = {
+      {u"[]", true, "empty array"},
+      {u"{}", true, "empty object"},
+      {u"\"text\"", true, "a string"},
+      {u"0", true, "zero"},
+      {u"-12.5e+3", true, "sign, fraction and signed exponent"},
+      {u"1E5", true, "upper-case exponent"},
+      {u"true", true, "true"},
+      {u"false", true, "false"},
+      {u"null", true, "null"},
+      {u"[1,\"a\",true,false,null,{},[]]", true, "every kind inside an array"},
+      {u"{\"a\":{\"b\":[{\"c\":null}]}}", true, "nesting"},
+      {u" \t\r\n[ 1 , 2 ]", true, "blanks before and between tokens"},
+      {u"{ \"a\" : 1 , \"a\" : 2 }", true, "blanks around colons; duplicate names"},
+      {u"", false, "empty text"},
+      {u" \r\n", false, "blanks only"},
+  };
+  for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonGrammar, RejectsWhatRfc4627DoesNotAllow) {
+  const GrammarCase cases[] = {
+      {u"01", false, "leading zero"},
+      {u"[-01]", false, "leading zero after a minus"},
+      {u"[+1]", false, "plus sign"},
+      {u"[1.]", false, "no digit after the point"},
+      {u"[.5]", false, "no digit before the point"},
+      {u"[1e]", false, "no exponent digits"},
+      {u"[1e+]", false, "no exponent digits after its sign"},
+      {u"[-]", false, "minus alone"},
+      {u"[1,]", false, "trailing comma in an array"},
+      {u"{\"a\":1,}", false, "trailing comma in an object"},
+      {u"[,1]", false, "leading comma"},
+      {u"[1 2]", false, "missing comma"},
+      {u"{\"a\" 1}", false, "missing colon"},
+      {u"{a:1}", false, "unquoted name"},
+      {u"{1:1}", false, "number as name"},
+      {u"['a']", false, "single quotes"},
+      {u"[True]", false, "literals are lower case"},
+      {u"[nul]", false, "truncated literal"},
+      {u"[nulls]", false, "literal with extra letters"},
+      {u"[NaN]", false, "NaN is no JSON number"},
+      {u"[Infinity]", false, "Infinity is no JSON number"},
+      {u"[1", false, "truncated array"},
+      {u"{\"a\":1", false, "truncated object"},
+      {u"{\"a\"", false, "object truncated after a name"},
+      {u"\"abc", false, "unterminated string"},
+      {u"]", false, "closing bracket alone"},
+      {u"[0x10]", false, "hexadecimal number"},
+  };
+  for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonGrammar, ValueMustEndExactlyAtTheEndOfTheText) {
+  const GrammarCase cases[] = {
+      {u"[] ", true, "a blank after an array belongs to it"},
+      {u"{}\r\n\t ", true, "blanks after an object belong to it"},
+      {u"[1] x", false, "other text after an array"},
+      {u"[1][2]", false, "two arrays"},
+      {u"[1],", false, "comma after the array"},
+      {u"1 ", false, "a blank after a top-level number"},
+      {u"\"a\" ", false, "a blank after a top-level string"},
+      {u"true\n", false, "a line feed after a top-level literal"},
+      {u"null\t", false, "a tab after null"},
+      {u"[1]\f", false, "a form feed is not a blank"},
+      {u"[1]\u00a0", false, "a no-break space is not a blank"},
+      {std::u16string(u"[1]\0", 4), false, "a NUL after the array is other text"},
+  };
+  for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonGrammar, SkipsOneLeadingByteOrderMark) {
+  const GrammarCase cases[] = {
+      {u"\uFEFF[1]", true, "the mark is skipped"},
+      {u"\uFEFF \n[1]", true, "blanks after the mark are skipped"},
+      {u" \uFEFF[1]", false, "a mark after a blank is text"},
+      {u"\uFEFF\uFEFF[1]", false, "only one mark is skipped"},
+      {u"\u00EF\u00BB\u00BF[1]", false, "the mark's bytes read as Latin-1 characters are text"},
+  };
+  for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonGrammar, RefusesNestingBeyondTheLimitWithoutCrashing) {
+  const auto nested = [](int depth) {
+    return std::u16string(static_cast<size_t>(depth), u'[') + std::u16string(static_cast<size_t>(depth), u']');
+  };
+  EXPECT_TRUE(ParseJson(nested(kMaxJsonNesting)).has_value());
+  EXPECT_FALSE(ParseJson(nested(kMaxJsonNesting + 1)).has_value());
+  EXPECT_FALSE(ParseJson(std::u16string(100000, u'[')).has_value());
+}
+
+struct StringCase {
+  std::u16string json;
+  std::u16string expected;
+  const char* why;
+};
+
+TEST(JsonStrings, DecodesEscapesAndKeepsOtherCharacters) {
+  const StringCase cases[] = {
+      {u"\"\\\"\\\\\\/\"", u"\"\\/", "quote, backslash, slash"},
+      {u"\"\\b\\f\\n\\r\\t\"", u"\b\f\n\r\t", "control escapes"},
+      {u"\"\\u0041\\u00e9\\u0416\"", u"A\u00e9\u0416", "\\u escapes of one unit, either hex case"},
+      {u"\"\\u00C9\"", u"\u00C9", "upper-case hex digits"},
+      {u"\"\\ud83d\\ude00\"", u"\U0001F600", "a surrogate pair becomes one character"},
+      {u"\"\\ud83d\"", std::u16string(1, char16_t(0xD83D)), "a lone high surrogate stays"},
+      {u"\"\\ude00x\"", std::u16string(1, char16_t(0xDE00)) + u"x", "a lone low surrogate stays"},
+      {u"\"\\u0000\"", std::u16string(1, u'\0'), "an escaped NUL is a character"},
+      {u"\"Теория Большого взрыва\"", u"Теория Большого взрыва", "Cyrillic passes through"},
+      {u"\"\U0001F600\"", u"\U0001F600", "a raw astral character passes through"},
+      {u"\"a\tb\nc\"", u"a\tb\nc", "raw control characters are taken as they are"},
+      {u"\"\"", u"", "empty string"},
+      {std::u16string(u"\"") + char16_t(0xD800) + u"\"", u"\uFFFD", "a lone surrogate in the text becomes U+FFFD"},
+  };
+  for (const auto& c : cases) {
+    const auto value = ParseJson(c.json);
+    ASSERT_TRUE(value.has_value()) << c.why;
+    ASSERT_TRUE(value->IsString()) << c.why;
+    EXPECT_EQ(value->AsString(), c.expected) << c.why;
+  }
+}
+
+TEST(JsonStrings, RejectsBadEscapes) {
+  const GrammarCase cases[] = {
+      {u"\"\\x41\"", false, "unknown escape"},
+      {u"\"\\u12\"", false, "\\u with two digits"},
+      {u"\"\\u12g4\"", false, "\\u with a non-hex digit"},
+      {u"\"\\\"", false, "escaped quote leaves the string open"},
+      {u"\"\\", false, "backslash at the end"},
+      {u"\"\\U0041\"", false, "\\U is not an escape"},
+  };
+  for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonObjects, FirstMemberOfAnExactNameWins) {
+  const auto value = ParseJson(u"{\"Title_ru\":\"case\",\"translator\":\"first\",\"translator\":\"second\"}");
+  ASSERT_TRUE(value && value->IsObject());
+  const JsonObject& object = value->AsObject();
+  ASSERT_NE(FindMember(object, u"translator"), nullptr);
+  EXPECT_EQ(FindMember(object, u"translator")->AsString(), u"first");
+  EXPECT_EQ(FindMember(object, u"title_ru"), nullptr) << "names are compared case-sensitively";
+  EXPECT_EQ(FindMember(object, u"translato"), nullptr) << "no prefix match";
+}
+
+TEST(JsonObjects, EscapedNamesAreComparedAfterUnescaping) {
+  const auto value = ParseJson(u"{\"title\\u005fru\":\"x\"}");
+  ASSERT_TRUE(value && value->IsObject());
+  EXPECT_NE(FindMember(value->AsObject(), u"title_ru"), nullptr);
+}
+
+TEST(JsonNumbers, KeepTheirWrittenForm) {
+  const auto value = ParseJson(u"[9.0,90e-1,-0]");
+  ASSERT_TRUE(value && value->IsArray());
+  const JsonArray& array = value->AsArray();
+  ASSERT_EQ(array.size(), 3u);
+  EXPECT_EQ(array[0].AsNumber().written, "9.0");
+  EXPECT_EQ(array[1].AsNumber().written, "90e-1");
+  EXPECT_EQ(array[2].AsNumber().written, "-0");
+}
+
+}  // namespace
+}  // namespace vorlan::app
