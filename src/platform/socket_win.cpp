@@ -1,0 +1,253 @@
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "platform/socket.h"
+
+namespace vorlan::platform {
+namespace {
+
+// Windows Sockets is started once for the process and left running.
+void EnsureStarted() {
+  static const bool started = [] {
+    WSADATA data;
+    return ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+  }();
+  if (!started) throw SocketError(10091);
+}
+
+[[noreturn]] void ThrowLastError() { throw SocketError(::WSAGetLastError()); }
+
+SOCKET Native(intptr_t handle) { return static_cast<SOCKET>(handle); }
+
+using AddrinfoList = std::unique_ptr<addrinfo, void(WSAAPI*)(addrinfo*)>;
+
+struct SockaddrBuffer {
+  sockaddr_storage storage{};
+  int length = 0;
+  const sockaddr* Get() const { return reinterpret_cast<const sockaddr*>(&storage); }
+};
+
+SockaddrBuffer ToSockaddr(const SocketAddress& address) {
+  SockaddrBuffer buffer;
+  if (address.family == AddressFamily::kIPv6) {
+    auto* v6 = reinterpret_cast<sockaddr_in6*>(&buffer.storage);
+    v6->sin6_family = AF_INET6;
+    v6->sin6_port = htons(address.port);
+    v6->sin6_scope_id = address.scope_id;
+    std::memcpy(&v6->sin6_addr, address.bytes, 16);
+    buffer.length = sizeof(sockaddr_in6);
+  } else {
+    auto* v4 = reinterpret_cast<sockaddr_in*>(&buffer.storage);
+    v4->sin_family = AF_INET;
+    v4->sin_port = htons(address.port);
+    std::memcpy(&v4->sin_addr, address.bytes, 4);
+    buffer.length = sizeof(sockaddr_in);
+  }
+  return buffer;
+}
+
+bool FromSockaddr(const sockaddr* from, SocketAddress& address) {
+  if (from->sa_family == AF_INET6 && address.family == AddressFamily::kIPv6) {
+    const auto* v6 = reinterpret_cast<const sockaddr_in6*>(from);
+    std::memcpy(address.bytes, &v6->sin6_addr, 16);
+    address.scope_id = v6->sin6_scope_id;
+    return true;
+  }
+  if (from->sa_family == AF_INET && address.family == AddressFamily::kIPv4) {
+    std::memcpy(address.bytes, &reinterpret_cast<const sockaddr_in*>(from)->sin_addr, 4);
+    return true;
+  }
+  return false;
+}
+
+std::optional<SocketAddress> LiteralAddress(std::string_view host, uint16_t port, AddressFamily family) {
+  SocketAddress address;
+  address.family = family;
+  address.port = port;
+  std::string text(host);
+  if (family == AddressFamily::kIPv4 && IsLocalhostName(host)) text.assign("127.0.0.1");
+  const int domain = family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET;
+  if (::inet_pton(domain, text.c_str(), address.bytes) == 1) return address;
+  return std::nullopt;
+}
+
+// Waits for the socket to become readable (or, for a connect, writable or
+// failed); false when the deadline passed first.
+bool WaitFor(SOCKET socket, bool for_connect, Deadline deadline) {
+  for (;;) {
+    fd_set primary;
+    fd_set failed;
+    FD_ZERO(&primary);
+    FD_ZERO(&failed);
+    FD_SET(socket, &primary);
+    FD_SET(socket, &failed);
+    const int remaining = deadline.RemainingMilliseconds();
+    timeval limit{remaining / 1000, (remaining % 1000) * 1000};
+    const int result = ::select(0, for_connect ? nullptr : &primary, for_connect ? &primary : nullptr,
+                                for_connect ? &failed : nullptr, remaining < 0 ? nullptr : &limit);
+    if (result > 0) return true;
+    if (result == 0) {
+      if (deadline.Expired()) return false;
+      continue;
+    }
+    if (::WSAGetLastError() != WSAEINTR) ThrowLastError();
+  }
+}
+
+void SetNonBlocking(SOCKET socket, bool on) {
+  u_long mode = on ? 1 : 0;
+  if (::ioctlsocket(socket, FIONBIO, &mode) != 0) ThrowLastError();
+}
+
+class SocketGuard {
+ public:
+  explicit SocketGuard(SOCKET socket) : socket_(socket) {}
+  ~SocketGuard() {
+    if (socket_ != INVALID_SOCKET) ::closesocket(socket_);
+  }
+  SocketGuard(const SocketGuard&) = delete;
+  SocketGuard& operator=(const SocketGuard&) = delete;
+  SOCKET Get() const { return socket_; }
+  SOCKET Release() { return std::exchange(socket_, INVALID_SOCKET); }
+
+ private:
+  SOCKET socket_;
+};
+
+}  // namespace
+
+std::string AddressToText(const SocketAddress& address) {
+  EnsureStarted();
+  char text[INET6_ADDRSTRLEN] = {};
+  ::inet_ntop(address.family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET, address.bytes, text, sizeof text);
+  return text;
+}
+
+SocketAddress ResolveHost(std::string_view host, uint16_t port, AddressFamily family) {
+  EnsureStarted();
+  if (std::optional<SocketAddress> literal = LiteralAddress(host, port, family)) return *literal;
+  if (host.find('\0') != std::string_view::npos) throw SocketError(kWsaHostNotFound);
+  SocketAddress address;
+  address.family = family;
+  address.port = port;
+  addrinfo hints{};
+  hints.ai_family = family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET;
+  hints.ai_socktype = SOCK_STREAM;
+  addrinfo* found = nullptr;
+  const std::string name(host);
+  const int result = ::getaddrinfo(name.c_str(), nullptr, &hints, &found);
+  if (result != 0) throw SocketError(result);
+  const AddrinfoList list(found, ::freeaddrinfo);
+  if (!FromSockaddr(found->ai_addr, address)) throw SocketError(11004);
+  return address;
+}
+
+Socket::~Socket() { Close(); }
+
+Socket::Socket(Socket&& other) noexcept
+    : handle_(std::exchange(other.handle_, kInvalid)), family_(other.family_) {}
+
+Socket& Socket::operator=(Socket&& other) noexcept {
+  if (this != &other) {
+    Close();
+    handle_ = std::exchange(other.handle_, kInvalid);
+    family_ = other.family_;
+  }
+  return *this;
+}
+
+Socket Socket::Connect(const SocketAddress& address, Deadline deadline) {
+  EnsureStarted();
+  const int domain = address.family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET;
+  SocketGuard socket(::socket(domain, SOCK_STREAM, IPPROTO_TCP));
+  if (socket.Get() == INVALID_SOCKET) ThrowLastError();
+  SocketAddress any;
+  any.family = address.family;
+  const SockaddrBuffer local = ToSockaddr(any);
+  if (::bind(socket.Get(), local.Get(), local.length) != 0) ThrowLastError();
+  SetNonBlocking(socket.Get(), true);
+  const SockaddrBuffer remote = ToSockaddr(address);
+  if (::connect(socket.Get(), remote.Get(), remote.length) != 0) {
+    if (::WSAGetLastError() != WSAEWOULDBLOCK) ThrowLastError();
+    if (!WaitFor(socket.Get(), true, deadline)) throw TimeoutError(std::string(kConnectTimedOutMessage));
+    int error = 0;
+    int length = sizeof error;
+    if (::getsockopt(socket.Get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
+      ThrowLastError();
+    }
+    if (error != 0) throw SocketError(error);
+  }
+  SetNonBlocking(socket.Get(), false);
+  return Socket(static_cast<Native>(socket.Release()), address.family);
+}
+
+bool Socket::IsOpen() const { return handle_ != kInvalid; }
+
+bool Socket::WaitReadable(Deadline deadline) {
+  if (!IsOpen()) throw SocketError(WSAENOTSOCK);
+  return WaitFor(Native(handle_), false, deadline);
+}
+
+size_t Socket::Receive(std::span<uint8_t> into) {
+  if (!IsOpen()) throw SocketError(WSAENOTSOCK);
+  const int size = into.size() > 0x40000000 ? 0x40000000 : static_cast<int>(into.size());
+  const int got = ::recv(Native(handle_), reinterpret_cast<char*>(into.data()), size, 0);
+  if (got == SOCKET_ERROR) ThrowLastError();
+  return static_cast<size_t>(got);
+}
+
+size_t Socket::Send(std::span<const uint8_t> bytes) {
+  if (!IsOpen()) throw SocketError(WSAENOTSOCK);
+  const int size = bytes.size() > 0x40000000 ? 0x40000000 : static_cast<int>(bytes.size());
+  const int sent = ::send(Native(handle_), reinterpret_cast<const char*>(bytes.data()), size, 0);
+  if (sent == SOCKET_ERROR) ThrowLastError();
+  return static_cast<size_t>(sent);
+}
+
+void Socket::Close() {
+  if (handle_ != kInvalid) ::closesocket(Native(std::exchange(handle_, kInvalid)));
+}
+
+void Socket::Reset() {
+  if (handle_ == kInvalid) return;
+  linger option{1, 0};
+  ::setsockopt(Native(handle_), SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&option), sizeof option);
+  Close();
+}
+
+ListeningSocket::ListeningSocket(uint16_t port) {
+  EnsureStarted();
+  SocketGuard socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  if (socket.Get() == INVALID_SOCKET) ThrowLastError();
+  const SockaddrBuffer local = ToSockaddr(*LiteralAddress("127.0.0.1", port, AddressFamily::kIPv4));
+  if (::bind(socket.Get(), local.Get(), local.length) != 0 || ::listen(socket.Get(), 64) != 0) ThrowLastError();
+  sockaddr_in bound{};
+  int length = sizeof bound;
+  if (::getsockname(socket.Get(), reinterpret_cast<sockaddr*>(&bound), &length) != 0) ThrowLastError();
+  port_ = ntohs(bound.sin_port);
+  handle_ = static_cast<Socket::Native>(socket.Release());
+}
+
+ListeningSocket::~ListeningSocket() { Close(); }
+
+ListeningSocket::ListeningSocket(ListeningSocket&& other) noexcept
+    : handle_(std::exchange(other.handle_, Socket::kInvalid)), port_(other.port_) {}
+
+Socket ListeningSocket::Accept(Deadline deadline) {
+  if (handle_ == Socket::kInvalid || !WaitFor(Native(handle_), false, deadline)) return Socket();
+  const SOCKET accepted = ::accept(Native(handle_), nullptr, nullptr);
+  if (accepted == INVALID_SOCKET) ThrowLastError();
+  return Socket(static_cast<Socket::Native>(accepted), AddressFamily::kIPv4);
+}
+
+void ListeningSocket::Close() {
+  if (handle_ != Socket::kInvalid) ::closesocket(Native(std::exchange(handle_, Socket::kInvalid)));
+}
+
+}  // namespace vorlan::platform
