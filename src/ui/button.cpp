@@ -1,0 +1,19 @@
+#include "ui/button.h"
+
+namespace vorlan::ui {
+
+void TButton::CreateParams(TCreateParams& params) {
+  params.WindowClass = L"BUTTON";
+  params.SystemClass = true;
+  params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON;
+}
+
+void TButton::WndProc(TMessage& message) {
+  if (message.Msg == CN_BASE + WM_COMMAND) {
+    if (HIWORD(message.WParam) == BN_CLICKED) Click();
+    return;
+  }
+  TWinControl::WndProc(message);
+}
+
+}  // namespace vorlan::ui

@@ -1,0 +1,97 @@
+#include "ui/control.h"
+
+#include "ui/form.h"
+#include "ui/win_control.h"
+
+namespace vorlan::ui {
+
+TControl::~TControl() {
+  if (parent_) parent_->RemoveControl(*this);
+}
+
+void TControl::SetParent(TWinControl* parent) {
+  if (parent_ == parent) return;
+  if (parent_) parent_->RemoveControl(*this);
+  parent_ = parent;
+  if (parent_) parent_->InsertControl(*this);
+}
+
+TForm* TControl::ParentForm() {
+  TControl* control = this;
+  while (control->parent_) control = control->parent_;
+  return dynamic_cast<TForm*>(control);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+  SetBoundsRect(RECT{left, top, left + width, top + height});
+  RequestParentAlign();
+}
+
+void TControl::SetBoundsRect(const RECT& bounds) {
+  if (EqualRect(&bounds, &bounds_)) return;
+  if (!IsWindowed()) Invalidate();
+  bounds_ = bounds;
+  BoundsChanged();
+  if (!IsWindowed()) Invalidate();
+}
+
+void TControl::SetAlign(TAlign align) {
+  align_ = align;
+  RequestParentAlign();
+}
+
+void TControl::RequestParentAlign() {
+  if (parent_ && !IsLoading()) parent_->AlignControls();
+}
+
+void TControl::SetVisible(bool visible) {
+  if (visible_ == visible) return;
+  visible_ = visible;
+  Invalidate();
+  if (align_ != TAlign::alNone) RequestParentAlign();
+}
+
+bool TControl::Showing() const {
+  for (const TControl* control = this; control; control = control->parent_) {
+    if (!control->visible_) return false;
+  }
+  return true;
+}
+
+void TControl::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  Invalidate();
+}
+
+void TControl::SetCaption(std::u16string caption) {
+  caption_ = std::move(caption);
+  Invalidate();
+}
+
+void TControl::SetColor(TColor color) {
+  color_ = color;
+  Invalidate();
+}
+
+const TFont& TControl::Font() const {
+  if (parent_font_ && parent_) return parent_->Font();
+  return font_;
+}
+
+void TControl::SetFont(const TFont& font) {
+  font_ = font;
+  parent_font_ = false;
+  FontChanged();
+  Invalidate();
+}
+
+void TControl::Invalidate() {
+  if (!parent_ || !parent_->HandleAllocated()) return;
+  InvalidateRect(parent_->Handle(), &bounds_, FALSE);
+}
+
+void TControl::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+}  // namespace vorlan::ui

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/component.h"
+#include "ui/font.h"
+#include "ui/types.h"
+
+namespace vorlan::ui {
+
+class TWinControl;
+class TForm;
+
+// A visible part of a form with a parent, bounds inside the parent's client
+// area, alignment, caption, colour and font. Controls without a window of
+// their own are painted by their parent (Paint with the origin at the
+// control's top-left) and get their mouse input from it.
+class TControl : public TComponent {
+ public:
+  TControl() = default;
+  ~TControl() override;
+
+  TWinControl* Parent() const { return parent_; }
+  virtual void SetParent(TWinControl* parent);
+  // The form this control is on (itself for a form).
+  TForm* ParentForm();
+
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.right - bounds_.left; }
+  int Height() const { return bounds_.bottom - bounds_.top; }
+  const RECT& BoundsRect() const { return bounds_; }
+  void SetBounds(int left, int top, int width, int height);
+  virtual RECT ClientRect() const { return RECT{0, 0, Width(), Height()}; }
+
+  TAlign Align() const { return align_; }
+  void SetAlign(TAlign align);
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  // Visible, and every parent too.
+  bool Showing() const;
+
+  bool Enabled() const { return enabled_; }
+  virtual void SetEnabled(bool enabled);
+
+  const std::u16string& Caption() const { return caption_; }
+  virtual void SetCaption(std::u16string caption);
+
+  TColor Color() const { return color_; }
+  void SetColor(TColor color);
+
+  // The font used: the parent's while ParentFont is set.
+  const TFont& Font() const;
+  // Gives the control its own font (ParentFont off).
+  void SetFont(const TFont& font);
+  bool ParentFont() const { return parent_font_; }
+
+  virtual void Invalidate();
+  virtual bool IsWindowed() const { return false; }
+
+  TNotifyEvent OnClick;
+  virtual void Click();
+
+  // Painting and mouse input of controls without a window.
+  virtual void Paint(HDC /*dc*/) {}
+  virtual void MouseDown(POINT /*point*/) {}
+  virtual void MouseUp(POINT /*point*/) {}
+
+ protected:
+  // The bounds changed (after the new ones are stored).
+  virtual void BoundsChanged() {}
+  virtual void FontChanged() {}
+  void RequestParentAlign();
+
+ private:
+  friend class TWinControl;
+  void SetBoundsRect(const RECT& bounds);
+
+  TWinControl* parent_ = nullptr;  // borrowed: the parent outlives its children
+  RECT bounds_{};
+  TAlign align_ = TAlign::alNone;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::u16string caption_;
+  TColor color_ = clBtnFace;
+  TFont font_;
+  bool parent_font_ = true;
+};
+
+}  // namespace vorlan::ui

@@ -1,0 +1,15 @@
+#include "ui/panel.h"
+
+namespace vorlan::ui {
+
+void TPanel::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.WindowClass = L"VorlanPanel";
+}
+
+void TPanel::Paint(HDC dc) {
+  RECT edge = ClientRect();
+  DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
+}
+
+}  // namespace vorlan::ui

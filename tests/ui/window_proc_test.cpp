@@ -1,0 +1,99 @@
+#include "ui/window_proc.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "platform/error.h"
+#include "ui/message_box_recorder.h"
+#include "ui/panel.h"
+
+namespace vorlan::ui {
+namespace {
+
+constexpr UINT kThrowMessage = WM_APP + 7;
+constexpr UINT kCountMessage = WM_APP + 8;
+
+class ThrowingPanel : public TPanel {
+ public:
+  ~ThrowingPanel() override { DestroyWindowNow(); }
+  int counted = 0;
+  bool destroyed = false;
+
+ protected:
+  void CreateParams(TCreateParams& params) override {
+    TPanel::CreateParams(params);
+    if (!Parent()) params.Style = WS_POPUP | WS_CLIPCHILDREN;
+  }
+  void WndProc(TMessage& message) override {
+    if (message.Msg == kThrowMessage) throw vorlan::Error(std::string("Handler failed"));
+    if (message.Msg == kCountMessage) {
+      ++counted;
+      message.Result = 42;
+      return;
+    }
+    if (message.Msg == WM_DESTROY) destroyed = true;
+    TPanel::WndProc(message);
+  }
+};
+
+TEST(WindowProc, ErrorInAHandlerGoesToTheErrorBoxAndNotToTheSystem) {
+  testing::MessageBoxRecorder recorder;
+  Application().SetTitle(u"Title");
+  ThrowingPanel panel;
+  panel.HandleNeeded();
+  const LRESULT result = SendMessageW(panel.Handle(), kThrowMessage, 0, 0);
+  EXPECT_EQ(result, 0);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, u"Handler failed");
+  EXPECT_EQ(recorder.boxes[0].caption, u"Title");
+  EXPECT_EQ(recorder.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+  EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42) << "the window goes on working";
+}
+
+TEST(WindowProc, WrappersSeeMessagesFirstAndChainToThePreviousProcedure) {
+  ThrowingPanel panel;
+  panel.HandleNeeded();
+  std::vector<UINT> seen;
+  TWndMethod previous = panel.WindowProc;
+  panel.WindowProc = [&seen, previous](TMessage& message) {
+    seen.push_back(message.Msg);
+    if (message.Msg == kCountMessage && message.WParam == 1) {
+      message.Result = 7;  // consumed here
+      return;
+    }
+    previous(message);
+  };
+  EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42);
+  EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 1, 0), 7);
+  EXPECT_EQ(panel.counted, 1) << "a consumed message does not reach the class";
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), kCountMessage), 2);
+}
+
+TEST(WindowProc, BindsAtCreationAndUnbindsWhenTheWindowIsGone) {
+  ThrowingPanel parent;
+  parent.HandleNeeded();
+  auto child = std::make_unique<ThrowingPanel>();
+  child->SetParent(&parent);
+  ASSERT_TRUE(child->HandleAllocated()) << "a child of a parent with a window gets its own at once";
+  const HWND child_window = child->Handle();
+  EXPECT_EQ(FindTarget(child_window), static_cast<TWindowTarget*>(child.get()));
+  DestroyWindow(parent.Handle());
+  EXPECT_TRUE(child->destroyed) << "the object saw its window go";
+  EXPECT_FALSE(child->HandleAllocated());
+  EXPECT_FALSE(IsWindow(child_window));
+  EXPECT_EQ(FindTarget(child_window), nullptr);
+}
+
+TEST(WindowProc, DestroyingTheObjectDestroysItsWindow) {
+  auto panel = std::make_unique<ThrowingPanel>();
+  panel->HandleNeeded();
+  const HWND window = panel->Handle();
+  panel.reset();
+  EXPECT_FALSE(IsWindow(window));
+}
+
+}  // namespace
+}  // namespace vorlan::ui
