@@ -1,5 +1,7 @@
 #include "skin_data/skin_test_support.h"
 
+#include <zlib.h>
+
 #include <atomic>
 #include <fstream>
 #include <random>
@@ -65,6 +67,45 @@ std::vector<std::uint8_t> Bmp24(std::int32_t width, std::int32_t height, const s
     }
     for (std::int32_t pad = width * 3; pad < row_bytes; ++pad) out.push_back(0);
   }
+  return out;
+}
+
+std::vector<std::uint8_t> PngRgba(std::int32_t width, std::int32_t height, const std::vector<std::uint32_t>& pixels) {
+  std::vector<std::uint8_t> out = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+  const auto chunk = [&](const char* type, const std::vector<std::uint8_t>& data) {
+    const auto be32 = [&](std::uint32_t v) {
+      for (int shift = 24; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(v >> shift));
+    };
+    be32(static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    be32(static_cast<std::uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
+  };
+  const auto be32_bytes = [](std::uint32_t v) {
+    return std::vector<std::uint8_t>{static_cast<std::uint8_t>(v >> 24), static_cast<std::uint8_t>(v >> 16),
+                                     static_cast<std::uint8_t>(v >> 8), static_cast<std::uint8_t>(v)};
+  };
+  std::vector<std::uint8_t> header = be32_bytes(static_cast<std::uint32_t>(width));
+  const std::vector<std::uint8_t> h = be32_bytes(static_cast<std::uint32_t>(height));
+  header.insert(header.end(), h.begin(), h.end());
+  header.insert(header.end(), {8, 6, 0, 0, 0});
+  chunk("IHDR", header);
+  std::vector<std::uint8_t> raw;
+  for (std::int32_t y = 0; y < height; ++y) {
+    raw.push_back(0);
+    for (std::int32_t x = 0; x < width; ++x) {
+      const std::uint32_t p = pixels[static_cast<std::size_t>(y * width + x)];
+      raw.insert(raw.end(), {static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                             static_cast<std::uint8_t>(p), static_cast<std::uint8_t>(p >> 24)});
+    }
+  }
+  uLongf length = compressBound(static_cast<uLong>(raw.size()));
+  std::vector<std::uint8_t> compressed(length);
+  compress(compressed.data(), &length, raw.data(), static_cast<uLong>(raw.size()));
+  compressed.resize(length);
+  chunk("IDAT", compressed);
+  chunk("IEND", {});
   return out;
 }
 

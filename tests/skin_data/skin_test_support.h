@@ -30,6 +30,9 @@ void ReadPackage(const std::vector<std::uint8_t>& package, ReadResult& result);
 // words row by row from the top.
 std::vector<std::uint8_t> Bmp24(std::int32_t width, std::int32_t height, const std::vector<std::uint32_t>& pixels);
 
+// An 8-bit RGBA PNG of the given pixels, 0xAARRGGBB words row by row.
+std::vector<std::uint8_t> PngRgba(std::int32_t width, std::int32_t height, const std::vector<std::uint32_t>& pixels);
+
 // A directory removed with everything in it at the end of the test.
 class TempDir {
  public:
