@@ -1,8 +1,14 @@
 #include "skin/paint/colors.h"
 
+#include "platform/syscolor.h"
 #include "skin/paint/pixel_math.h"
 
 namespace vorlan::paint {
+
+TColor ResolveColor(TColor c) {
+  if (c >= 0) return c;
+  return static_cast<TColor>(platform::SysColor(c & 0xFF));
+}
 
 TColor MixColors(TColor a, TColor b, double k) {
   uint32_t result = static_cast<uint32_t>(a) & 0xFF000000u;
