@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <string>
+#include <iterator>
 #include <utility>
+#include <vector>
 
 #include "platform/text.h"
 
@@ -82,22 +84,29 @@ class Reader {
     }
   }
 
+  // Elements and members are gathered on one scratch stack per kind and
+  // moved into a container of the exact size when it closes: one
+  // allocation per container instead of one per growth step.
   bool ReadArray(JsonValue& out, int depth) {
     if (depth > kMaxJsonNesting) return false;
     ++pos_;  // '['
-    JsonArray elements;
+    const size_t first = element_stack_.size();
     SkipBlanks();
     if (!Expect(']')) {
       for (;;) {
         SkipBlanks();
+        // Nested containers use the stack too: read into a local first.
         JsonValue element;
         if (!ReadValue(element, depth)) return false;
-        elements.push_back(std::move(element));
+        element_stack_.push_back(std::move(element));
         SkipBlanks();
         if (Expect(']')) break;
         if (!Expect(',')) return false;
       }
     }
+    const auto begin = element_stack_.begin() + static_cast<std::ptrdiff_t>(first);
+    JsonArray elements(std::make_move_iterator(begin), std::make_move_iterator(element_stack_.end()));
+    element_stack_.erase(begin, element_stack_.end());
     out = JsonValue(std::move(elements));
     return true;
   }
@@ -105,24 +114,28 @@ class Reader {
   bool ReadObject(JsonValue& out, int depth) {
     if (depth > kMaxJsonNesting) return false;
     ++pos_;  // '{'
-    JsonObject members;
+    const size_t first = member_stack_.size();
     SkipBlanks();
     if (!Expect('}')) {
       for (;;) {
         SkipBlanks();
-        std::u16string name;
-        if (AtEnd() || Peek() != '"' || !ReadString(name)) return false;
+        auto& member = member_stack_.emplace_back();
+        if (AtEnd() || Peek() != '"' || !ReadString(member.first)) return false;
         SkipBlanks();
         if (!Expect(':')) return false;
         SkipBlanks();
+        // Nested objects push and pop above this member, which may move it.
         JsonValue value;
         if (!ReadValue(value, depth)) return false;
-        members.emplace_back(std::move(name), std::move(value));
+        member_stack_.back().second = std::move(value);
         SkipBlanks();
         if (Expect('}')) break;
         if (!Expect(',')) return false;
       }
     }
+    const auto begin = member_stack_.begin() + static_cast<std::ptrdiff_t>(first);
+    JsonObject members(std::make_move_iterator(begin), std::make_move_iterator(member_stack_.end()));
+    member_stack_.erase(begin, member_stack_.end());
     out = JsonValue(std::move(members));
     return true;
   }
@@ -219,15 +232,56 @@ class Reader {
     return true;
   }
 
+  // Raw bytes of a string. Text that came from UTF-16 is valid UTF-8 and is
+  // decoded here; anything else goes through the general decoder.
   static void AppendRaw(std::u16string& out, std::string_view bytes) {
-    size_t ascii = 0;
-    while (ascii < bytes.size() && static_cast<unsigned char>(bytes[ascii]) < 0x80) ++ascii;
-    out.append(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(ascii));
-    if (ascii < bytes.size()) out += platform::Utf8ToUtf16(bytes.substr(ascii));
+    size_t i = 0;
+    while (i < bytes.size()) {
+      const auto b0 = static_cast<unsigned char>(bytes[i]);
+      if (b0 < 0x80) {
+        out.push_back(b0);
+        ++i;
+        continue;
+      }
+      const size_t length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : 2;
+      if (b0 < 0xC2 || b0 > 0xF4 || i + length > bytes.size() || !IsWellFormed(bytes.substr(i, length))) {
+        out += platform::Utf8ToUtf16(bytes.substr(i));
+        return;
+      }
+      char32_t cp = b0 & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
+      for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
+      if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+      } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+      }
+      i += length;
+    }
+  }
+
+  // A multi-byte sequence without overlong forms, surrogates or values
+  // beyond U+10FFFF.
+  static bool IsWellFormed(std::string_view sequence) {
+    const auto b0 = static_cast<unsigned char>(sequence[0]);
+    const auto b1 = static_cast<unsigned char>(sequence[1]);
+    unsigned char low = 0x80, high = 0xBF;
+    if (b0 == 0xE0) low = 0xA0;
+    if (b0 == 0xED) high = 0x9F;
+    if (b0 == 0xF0) low = 0x90;
+    if (b0 == 0xF4) high = 0x8F;
+    if (b1 < low || b1 > high) return false;
+    for (size_t k = 2; k < sequence.size(); ++k) {
+      if ((static_cast<unsigned char>(sequence[k]) & 0xC0) != 0x80) return false;
+    }
+    return true;
   }
 
   std::string_view text_;
   size_t pos_ = 0;
+  std::vector<JsonValue> element_stack_;
+  JsonObject member_stack_;
 };
 
 }  // namespace

@@ -139,6 +139,26 @@ TEST(JsonStrings, DecodesEscapesAndKeepsOtherCharacters) {
   }
 }
 
+TEST(JsonStrings, Utf8BytesDecodeAndBadSequencesBecomeReplacementCharacters) {
+  const struct {
+    std::string bytes;
+    std::u16string expected;
+    const char* why;
+  } cases[] = {
+      {"\"\xD0\xAF\xE2\x82\xAC\xF0\x9F\x98\x80\"", u"\u042F\u20AC\U0001F600", "two-, three- and four-byte sequences"},
+      {"\"a\xC3(b\"", u"a\uFFFD(b", "a truncated sequence"},
+      {"\"\xC0\xAF\"", u"\uFFFD\uFFFD", "an overlong form"},
+      {"\"\xED\xA0\x80x\"", u"\uFFFD\uFFFD\uFFFDx", "an encoded surrogate"},
+      {"\"\xF4\x90\x80\x80\"", u"\uFFFD\uFFFD\uFFFD\uFFFD", "beyond U+10FFFF"},
+      {"\"\xD0\xAF\\n\xD0\xAF\"", u"\u042F\n\u042F", "escapes between multi-byte characters"},
+  };
+  for (const auto& c : cases) {
+    const auto value = ParseJsonUtf8(c.bytes);
+    ASSERT_TRUE(value && value->IsString()) << c.why;
+    EXPECT_EQ(value->AsString(), c.expected) << c.why;
+  }
+}
+
 TEST(JsonStrings, RejectsBadEscapes) {
   const GrammarCase cases[] = {
       {u"\"\\x41\"", false, "unknown escape"},
