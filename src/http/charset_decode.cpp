@@ -20,6 +20,7 @@ std::u16string DecodeText(std::string_view bytes, std::string_view charset) {
   const unsigned code_page = charset.empty() ? 0 : CharsetCodePage(charset);
   switch (code_page) {
     case 0:
+    case kCodePageLatin1:  // byte n is U+00n: the 8-bit decoder exactly
       return DecodeEightBit(bytes);
     case kCodePageAscii:
       return DecodeAscii(bytes);

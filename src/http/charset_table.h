@@ -6,6 +6,7 @@
 namespace vorlan::http {
 
 inline constexpr unsigned kCodePageAscii = 20127;
+inline constexpr unsigned kCodePageLatin1 = 28591;
 inline constexpr unsigned kCodePageUtf8 = 65001;
 inline constexpr unsigned kCodePageUtf16Le = 1200;
 inline constexpr unsigned kCodePageUtf16Be = 1201;
