@@ -47,8 +47,9 @@ TEST(ResultPage, CountLinesAppearOnlyForNonZeroCounts) {
   TItem plain{u"Фильм", u"Film", u"Дубляж", u"http://v.test/1", 0, 0};
   TItem seasons_only = plain;
   seasons_only.SeasonsCount = 9;
-  TItem negative_episodes = plain;
-  negative_episodes.EpisodesCount = -1;
+  TItem negative = plain;
+  negative.SeasonsCount = -2147483647 - 1;
+  negative.EpisodesCount = -1;
   TItem both = plain;
   both.SeasonsCount = 2147483647;
   both.EpisodesCount = 192;
@@ -60,8 +61,9 @@ TEST(ResultPage, CountLinesAppearOnlyForNonZeroCounts) {
   EXPECT_EQ(Page({plain}), WithHeadAndFoot({title, english, voice, frame})) << "both counts 0: four lines";
   EXPECT_EQ(Page({seasons_only}), WithHeadAndFoot({title, english, voice, u"Сезонов: 9 <br>", frame}))
       << "seasons only: five lines";
-  EXPECT_EQ(Page({negative_episodes}), WithHeadAndFoot({title, english, voice, u"Серий: -1 <br>", frame}))
-      << "a negative count is written with its sign";
+  EXPECT_EQ(Page({negative}),
+            WithHeadAndFoot({title, english, voice, u"Сезонов: -2147483648 <br>", u"Серий: -1 <br>", frame}))
+      << "negative counts are written with their sign";
   EXPECT_EQ(Page({both, plain}),
             WithHeadAndFoot({title, english, voice, u"Сезонов: 2147483647 <br>", u"Серий: 192 <br>", frame, title,
                              english, voice, frame}))
