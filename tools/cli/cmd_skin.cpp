@@ -6,6 +6,7 @@
 #include "cli/commands.h"
 #include "cli/skin_info_json.h"
 #include "cli/skin_info_loader.h"
+#include "cli/skin_manager_info.h"
 #include "platform/text.h"
 #include "skin/data/skin_package_writer.h"
 
@@ -15,7 +16,7 @@ namespace {
 constexpr char kSkinUsage[] =
     "usage: vorlantv-cli skin pack DIR OUT.asz [--store]\n"
     "       vorlantv-cli skin unpack FILE.asz DIR\n"
-    "       vorlantv-cli skin info SOURCE\n";
+    "       vorlantv-cli skin info SOURCE|--internal [--hue N] [--saturation N] [--brightness N]\n";
 
 int Usage() {
   std::fputs(kSkinUsage, stderr);
@@ -54,7 +55,10 @@ int RunSkin(std::span<const std::string> args) {
   try {
     if (command == "pack") return RunPack(rest);
     if (command == "unpack") return RunUnpack(rest);
-    if (command == "info") return RunInfo(rest, LoadSkinInfo);
+    if (command == "info") {
+      const ManagedInfoRequest request = ParseManagedInfo(rest);
+      return RunInfo(request.Args, request.Loader);
+    }
   } catch (const std::exception& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return 1;

@@ -37,8 +37,7 @@ Shape Segment(double x0, double y0, double x1, double y1, double halfWidth) {
 Shape Polyline(const std::vector<std::pair<double, double>>& points, double halfWidth) {
   std::vector<Shape> parts;
   for (size_t i = 1; i < points.size(); ++i) {
-    parts.push_back(Segment(points[i - 1].first, points[i - 1].second, points[i].first,
-                            points[i].second, halfWidth));
+    parts.push_back(Segment(points[i - 1].first, points[i - 1].second, points[i].first, points[i].second, halfWidth));
   }
   return [parts](double x, double y) {
     double d = 1e9;
@@ -72,8 +71,7 @@ Paint VerticalGradient(double y0, Rgb top, double y1, Rgb bottom, double opacity
   };
 }
 
-Canvas::Canvas(int width, int height)
-    : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
+Canvas::Canvas(int width, int height) : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height) {}
 
 void Canvas::Clear() { std::fill(pixels_.begin(), pixels_.end(), Pixel{}); }
 

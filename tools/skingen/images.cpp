@@ -1,6 +1,8 @@
 #include "images.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "palette.h"
 
@@ -49,8 +51,16 @@ Canvas DrawExtBorder() {
     const Shape inside = RoundRect(inset, inset, fw - inset, fh - inset, 0);
     for (int y = 0; y < fh; ++y) {
       for (int x = 0; x < fw; ++x) {
-        if (inside(x + 0.5, y + 0.5) < 0) frame.At(x, y) = {};
-        c.At(f * fw + x, y) = frame.At(x, y);
+        Pixel p = frame.At(x, y);
+        if (inside(x + 0.5, y + 0.5) < 0) p = {};
+        if (p.a > 0) {
+          // A little ordered noise keeps the wide fade free of bands.
+          const std::uint32_t h =
+              (static_cast<std::uint32_t>(x) * 73856093u) ^ (static_cast<std::uint32_t>(y) * 19349663u);
+          const float a = std::clamp(p.a + ((h % 1024) / 1023.f - 0.5f) * 2.5f / 255.f, 0.f, 1.f);
+          p = {0, 0, 0, a};
+        }
+        c.At(f * fw + x, y) = p;
       }
     }
   }

@@ -22,10 +22,10 @@ int main(int argc, char** argv) {
     WriteFile(dir + "BtnHuge.bmp", EncodeBmp(DrawButtonHuge()));
     WriteFile(dir + "Master copy.bmp", EncodeBmp(DrawMaster()));
     WriteFile(dir + "Net.bmp", EncodeBmp(DrawNet()));
-    WriteFile(dir + "ExtBorder.png",
-              EncodePng(DrawExtBorder(), PngDeflate::kBest, "Rorur Udari (internal): window shadows, inactive and active.", 33801));
-    WriteFile(dir + "GlowEdit.png",
-              EncodePng(DrawGlowEdit(), PngDeflate::kStored, "Rorur Udari (internal): focus glow of edits and buttons.", 3171));
+    WriteFile(dir + "ExtBorder.png", EncodePng(DrawExtBorder(), PngDeflate::kBest,
+                                               "Rorur Udari (internal): window shadows, inactive and active.", 33801));
+    WriteFile(dir + "GlowEdit.png", EncodePng(DrawGlowEdit(), PngDeflate::kStored,
+                                              "Rorur Udari (internal): focus glow of edits and buttons.", 3171));
     return 0;
   } catch (const std::exception& e) {
     std::fprintf(stderr, "skingen: %s\n", e.what());

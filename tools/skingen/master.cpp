@@ -64,9 +64,12 @@ Shape NormGlyph(double cx, double cy, double r, double hw) {
   const double s = r * 0.75, o = r * 0.3;
   const Shape front = RoundRect(cx - r, cy - r + 2 * o, cx - r + 2 * s, cy - r + 2 * o + 2 * s, 1);
   const Shape back = RoundRect(cx - r + 2 * o, cy - r, cx - r + 2 * o + 2 * s, cy - r + 2 * s, 1);
-  return Union(Ring(front, hw), Subtract(Ring(back, hw), RoundRect(cx - r - 1, cy - r + 2 * o - hw, cx - r + 2 * s + hw, cy + r + 2, 0)));
+  return Union(Ring(front, hw), Subtract(Ring(back, hw), RoundRect(cx - r - 1, cy - r + 2 * o - hw, cx - r + 2 * s + hw,
+                                                                   cy + r + 2, 0)));
 }
-Shape MinGlyph(double cx, double cy, double r, double hw) { return Segment(cx - r, cy + r * 0.6, cx + r, cy + r * 0.6, hw); }
+Shape MinGlyph(double cx, double cy, double r, double hw) {
+  return Segment(cx - r, cy + r * 0.6, cx + r, cy + r * 0.6, hw);
+}
 Shape HelpGlyph(double cx, double cy, double r, double hw) {
   std::vector<std::pair<double, double>> pts;
   const double ar = r * 0.55, acy = cy - r * 0.45;
@@ -96,8 +99,9 @@ void TitleButtons(Image24& m, const Box& box, const std::function<Shape(double, 
   Keyed(m, box, 3, pal::kAccentMid, [&](Canvas& c, int f) {
     const double w = c.Width(), h = c.Height();
     if (f != kNormal) {
-      Rgb bg = close ? (f == kHot ? pal::kClose : pal::kCloseDark)
-                     : (f == kHot ? Mix(pal::kWhite, pal::kAccentMid, 0.28) : Mix(pal::kAccentDeep, pal::kAccentMid, 0.6));
+      Rgb bg =
+          close ? (f == kHot ? pal::kClose : pal::kCloseDark)
+                : (f == kHot ? Mix(pal::kWhite, pal::kAccentMid, 0.28) : Mix(pal::kAccentDeep, pal::kAccentMid, 0.6));
       c.Fill(RoundRect(1.5, 1.5, w - 1.5, h - 1.5, 4), Solid(bg));
     }
     if (glyph) c.Fill(glyph(w / 2, h / 2), Solid(pal::kWhite));
@@ -106,9 +110,8 @@ void TitleButtons(Image24& m, const Box& box, const std::function<Shape(double, 
 
 void SmallTitleGlyphs(Image24& m, const Box& box, const std::function<Shape(double, double)>& glyph) {
   const Rgb colors[3] = {pal::kWhite, pal::kMenuHotTop, pal::kTitleLight};
-  Keyed(m, box, 3, pal::kAccentMid, [&](Canvas& c, int f) {
-    c.Fill(glyph(c.Width() / 2.0, c.Height() / 2.0), Solid(colors[f]));
-  });
+  Keyed(m, box, 3, pal::kAccentMid,
+        [&](Canvas& c, int f) { c.Fill(glyph(c.Width() / 2.0, c.Height() / 2.0), Solid(colors[f])); });
 }
 
 // ---- check boxes and radio buttons ----
@@ -192,19 +195,14 @@ void HintAndEffects(Image24& m) {
     c.Fill(RoundRect(2.5, 1.5, 29.5, 28.5, 4), Solid(pal::kBorder));
     c.Fill(RoundRect(3.5, 2.5, 28.5, 27.5, 3), VerticalGradient(2, pal::kWhite, 28, pal::kPanel));
   });
-  Masked(m, layout::kShadowMask, 1, [](Canvas& c, int) {
-    c.Shadow(RoundRect(5, 5.5, 6, 6.5, 0), 5, {0, 0, 0}, 0.5);
-  });
-  Masked(m, layout::kLightMask, 1, [](Canvas& c, int) {
-    c.Shadow(RoundRect(5, 5, 6, 6, 0), 5, pal::kWhite, 0.9);
-  });
+  Masked(m, layout::kShadowMask, 1, [](Canvas& c, int) { c.Shadow(RoundRect(5, 5.5, 6, 6.5, 0), 5, {0, 0, 0}, 0.5); });
+  Masked(m, layout::kLightMask, 1, [](Canvas& c, int) { c.Shadow(RoundRect(5, 5, 6, 6, 0), 5, pal::kWhite, 0.9); });
   Masked(m, layout::kProgressBorder, 1, [](Canvas& c, int) {
     c.Fill(Ring(RoundRect(1, 1, 8, 8, 3), 0.5), Solid(pal::kAccentDeep, 0.8));
     c.Fill(Subtract(RoundRect(-1, -1, 10, 10, 0), RoundRect(0.5, 0.5, 8.5, 8.5, 3.5)), Solid(pal::kWindow));
   });
-  Keyed(m, layout::kGroupBorder, 1, pal::kWindow, [](Canvas& c, int) {
-    c.Fill(Ring(RoundRect(0.5, 0.5, 8.5, 8.5, 3), 0.5), Solid(pal::kBorder));
-  });
+  Keyed(m, layout::kGroupBorder, 1, pal::kWindow,
+        [](Canvas& c, int) { c.Fill(Ring(RoundRect(0.5, 0.5, 8.5, 8.5, 3), 0.5), Solid(pal::kBorder)); });
   Masked(m, layout::kFlatButton, 3, [](Canvas& c, int f) {
     if (f == kNormal) return;
     c.Fill(Ring(RoundRect(0.5, 0.5, 6.5, 6.5, 2), 0.5), Solid(f == kHot ? pal::kAccent : pal::kAccentDark));
@@ -232,16 +230,16 @@ void ScrollParts(Image24& m) {
     const Box* box;
     Dir dir;
   };
-  const ArrowBox boxes[] = {{&layout::kArrowLeft, Dir::kLeft}, {&layout::kArrowRight, Dir::kRight},
-                            {&layout::kArrowUp, Dir::kUp}, {&layout::kArrowDown, Dir::kDown}};
+  const ArrowBox boxes[] = {{&layout::kArrowLeft, Dir::kLeft},
+                            {&layout::kArrowRight, Dir::kRight},
+                            {&layout::kArrowUp, Dir::kUp},
+                            {&layout::kArrowDown, Dir::kDown}};
   for (const ArrowBox& a : boxes) {
-    Keyed(m, *a.box, 3, pal::kScrollTrack, [&](Canvas& c, int f) {
-      c.Fill(Chevron(4.5, 4.5, 2.6, 0.8, a.dir), Solid(arrows[f]));
-    });
+    Keyed(m, *a.box, 3, pal::kScrollTrack,
+          [&](Canvas& c, int f) { c.Fill(Chevron(4.5, 4.5, 2.6, 0.8, a.dir), Solid(arrows[f])); });
   }
-  Keyed(m, layout::kComboArrow, 3, pal::kWhite, [&](Canvas& c, int f) {
-    c.Fill(Chevron(5, 5, 3, 0.85, Dir::kDown), Solid(arrows[f]));
-  });
+  Keyed(m, layout::kComboArrow, 3, pal::kWhite,
+        [&](Canvas& c, int f) { c.Fill(Chevron(5, 5, 3, 0.85, Dir::kDown), Solid(arrows[f])); });
 }
 
 void Tabs(Image24& m) {
@@ -301,7 +299,7 @@ Canvas Turned(const Canvas& c, Turn turn) {
     for (int x = 0; x < c.Width(); ++x) {
       int nx = x, ny = y;
       if (turn == Turn::kFlipVertical) ny = c.Height() - 1 - y;
-      if (turn == Turn::kLeft) nx = y, ny = c.Width() - 1 - x;   // top edge goes to the left
+      if (turn == Turn::kLeft) nx = y, ny = c.Width() - 1 - x;    // top edge goes to the left
       if (turn == Turn::kRight) nx = c.Height() - 1 - y, ny = x;  // top edge goes to the right
       out.At(nx, ny) = c.At(x, y);
     }
@@ -316,24 +314,31 @@ Image24 DrawMaster() {
   SmallBorders(m);
   CheckBoxes(m);
   Radios(m);
-  Masked(m, layout::kCheck, 2, [](Canvas& c, int f) {
-    c.Fill(Tick(3, 4, 8, 0.9), Solid(f == kNormal ? pal::kGlyph : pal::kText));
-  });
+  Masked(m, layout::kCheck, 2,
+         [](Canvas& c, int f) { c.Fill(Tick(3, 4, 8, 0.9), Solid(f == kNormal ? pal::kGlyph : pal::kText)); });
   HintAndEffects(m);
   ScrollParts(m);
   Tabs(m);
 
   const double hw = 0.75;
-  TitleButtons(m, layout::kBigClose, [&](double x, double y) { return Cross(x, y, 4.2, hw); }, true);
-  TitleButtons(m, layout::kBigCloseAlone, [&](double x, double y) { return Cross(x, y, 4.2, hw); }, true);
-  TitleButtons(m, layout::kBigMax, [&](double x, double y) { return MaxGlyph(x, y, 4.5, 0.6); }, false);
-  TitleButtons(m, layout::kBigNorm, [&](double x, double y) { return NormGlyph(x, y, 4.5, 0.6); }, false);
-  TitleButtons(m, layout::kBigMin, [&](double x, double y) { return MinGlyph(x, y, 4.5, hw); }, false);
-  TitleButtons(m, layout::kBigHelp, [&](double x, double y) { return HelpGlyph(x, y, 5, hw); }, false);
+  TitleButtons(
+      m, layout::kBigClose, [&](double x, double y) { return Cross(x, y, 4.2, hw); }, true);
+  TitleButtons(
+      m, layout::kBigCloseAlone, [&](double x, double y) { return Cross(x, y, 4.2, hw); }, true);
+  TitleButtons(
+      m, layout::kBigMax, [&](double x, double y) { return MaxGlyph(x, y, 4.5, 0.6); }, false);
+  TitleButtons(
+      m, layout::kBigNorm, [&](double x, double y) { return NormGlyph(x, y, 4.5, 0.6); }, false);
+  TitleButtons(
+      m, layout::kBigMin, [&](double x, double y) { return MinGlyph(x, y, 4.5, hw); }, false);
+  TitleButtons(
+      m, layout::kBigHelp, [&](double x, double y) { return HelpGlyph(x, y, 5, hw); }, false);
   TitleButtons(m, layout::kTitleButton, nullptr, false);
   SmallTitleGlyphs(m, layout::kSmallCloseAlone, [](double x, double y) { return Cross(x, y, 2, 0.6); });
-  SmallTitleGlyphs(m, layout::kSmallNorm, [](double x, double y) { return Ring(RoundRect(x - 2.5, y - 2.5, x + 2.5, y + 2.5, 0.5), 0.5); });
-  SmallTitleGlyphs(m, layout::kSmallMin, [](double x, double y) { return Segment(x - 2.5, y + 2, x + 2.5, y + 2, 0.6); });
+  SmallTitleGlyphs(m, layout::kSmallNorm,
+                   [](double x, double y) { return Ring(RoundRect(x - 2.5, y - 2.5, x + 2.5, y + 2.5, 0.5), 0.5); });
+  SmallTitleGlyphs(m, layout::kSmallMin,
+                   [](double x, double y) { return Segment(x - 2.5, y + 2, x + 2.5, y + 2, 0.6); });
   SmallTitleGlyphs(m, layout::kSmallHelp, [](double x, double y) { return HelpGlyph(x, y, 3, 0.55); });
   SmallTitleGlyphs(m, layout::kSmallClose, [](double x, double y) { return Cross(x, y, 3.2, 0.7); });
   return m;

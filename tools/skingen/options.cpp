@@ -78,102 +78,195 @@ std::string FlatBorder() { return BorderEntry(layout::kFlatButton, 3, 3, 3, 3, 3
 std::string DividerBorder() { return BorderEntry(layout::kDivider, 1, 1, 1, 1, 1, 0, 1, 1); }
 
 Keys Globals() {
-  return {{"MASTERBITMAP", "MASTER COPY.BMP"}, {"VERSION", "10.00"}, {"COLOR", "14675939"},
-          {"HOTCOLOR", "16777215"}, {"BORDERCOLOR", "12240315"}, {"TCLEFT", "16777215"},
-          {"SHADOW1COLOR", "1654556"}, {"SHADOW1OFFSET", "1"}, {"SHADOW1BLUR", "2"},
-          {"BOXCHECKED", "@0019@0080@0070@0095@3@0"}, {"SMALLCHECKED", "@0083@0073@0094@0084@1@0"},
-          {"BOXUNCHECKED", "@0019@0095@0070@0110@3@0"}, {"SMALLUNCHECKED", "@0072@0073@0083@0084@1@0"},
-          {"BOXGRAYED", "@0019@0110@0070@0125@3@0"}, {"SMALLGRAYED", "@0094@0073@0105@0084@1@0"},
-          {"RADIOCHECKED", "@0087@0039@0104@0073@1@1"}, {"RADIOUNCHECKED", "@0068@0084@0119@0099@3@0"},
-          {"CHECK", "@0041@0125@0069@0153@2@1"}, {"BICONHELP", "@0000@0353@0075@0376@3@0"},
-          {"BICONMIN", "@0000@0284@0078@0307@3@0"}, {"BICONCLOSE", "@0000@0238@0105@0261@3@0"},
-          {"BICONNORM", "@0000@0261@0078@0284@3@0"}, {"BICONMAX", "@0038@0205@0116@0228@3@0"},
-          {"SICONHELP", "@0021@0029@0039@0036@3@0"}, {"SICONMIN", "@0000@0029@0021@0036@3@0"},
-          {"SICONCLOSE", "@0027@0153@0069@0167@3@0"}, {"SICONNORM", "@0000@0022@0021@0029@3@0"},
-          {"SICLOSEALONE", "@0000@0015@0021@0022@3@0"}, {"SICONMAX", "@0000@0022@0021@0029@3@0"},
-          {"GRIPIMAGE", "@0000@0006@0015@0021@1@0"}, {"BISPACE", "-1"}, {"BIRIGHT", "2"},
-          {"EXBORDER", "!EXTBORDER.PNG!2!0!3!0060!0092!0060!0078!0"}, {"BORDERMODE", "1"},
-          {"BORDERWIDTH", "38"}, {"FORMOFFSET", "22"}, {"TITLEHEIGHT", "39"}, {"BILEFT", "2"},
-          {"CENTEROFFSET", "-2"}, {"BIVALIGN", "1"}, {"BICLOSEALONE", "@0000@0307@0105@0330@3@0"},
-          {"TITLEBUTTON", "@0000@0330@0075@0353@3@0"}, {"FONTCOLOR", "0"}, {"TCTOP", "5539839"},
-          {"TCBOTTOM", "16744448"}, {"ALIGNOFFSETR", "4"}, {"ALIGNOFFSETB", "-11"}, {"ALIGNOFFSET", "-2"},
-          {"ALIGNOFFSETT", "2"}, {"BITOP", "-2"}, {"SH_OPACITY", "33"}, {"SH_OFFSETL", "4"},
-          {"SH_OFFSETT", "2"}, {"SH_OFFSETR", "4"}, {"SH_OFFSETB", "6"}, {"LO_SOURCE", "1"},
-          {"LO_MASK", "^0108^0238^0119^0260^0005^0005^0005^0005^1^1^1^1"}, {"LO_OFFSETL", "3"},
-          {"LO_OFFSETT", "3"}, {"LO_OFFSETB", "3"}, {"LO_OFFSETR", "3"}, {"LO_OPACITY", "222"},
-          {"SH_SOURCE", "1"}, {"SH_MASK", "^0104^0101^0115^0127^0005^0005^0005^0007^1^1^1^1"},
-          {"BRIGHTMAX", "25"}, {"EDITBG_EVEN", "15070185"}};
+  return {{"MASTERBITMAP", "MASTER COPY.BMP"},
+          {"VERSION", "10.00"},
+          {"COLOR", "14675939"},
+          {"HOTCOLOR", "16777215"},
+          {"BORDERCOLOR", "12240315"},
+          {"TCLEFT", "16777215"},
+          {"SHADOW1COLOR", "1654556"},
+          {"SHADOW1OFFSET", "1"},
+          {"SHADOW1BLUR", "2"},
+          {"BOXCHECKED", "@0019@0080@0070@0095@3@0"},
+          {"SMALLCHECKED", "@0083@0073@0094@0084@1@0"},
+          {"BOXUNCHECKED", "@0019@0095@0070@0110@3@0"},
+          {"SMALLUNCHECKED", "@0072@0073@0083@0084@1@0"},
+          {"BOXGRAYED", "@0019@0110@0070@0125@3@0"},
+          {"SMALLGRAYED", "@0094@0073@0105@0084@1@0"},
+          {"RADIOCHECKED", "@0087@0039@0104@0073@1@1"},
+          {"RADIOUNCHECKED", "@0068@0084@0119@0099@3@0"},
+          {"CHECK", "@0041@0125@0069@0153@2@1"},
+          {"BICONHELP", "@0000@0353@0075@0376@3@0"},
+          {"BICONMIN", "@0000@0284@0078@0307@3@0"},
+          {"BICONCLOSE", "@0000@0238@0105@0261@3@0"},
+          {"BICONNORM", "@0000@0261@0078@0284@3@0"},
+          {"BICONMAX", "@0038@0205@0116@0228@3@0"},
+          {"SICONHELP", "@0021@0029@0039@0036@3@0"},
+          {"SICONMIN", "@0000@0029@0021@0036@3@0"},
+          {"SICONCLOSE", "@0027@0153@0069@0167@3@0"},
+          {"SICONNORM", "@0000@0022@0021@0029@3@0"},
+          {"SICLOSEALONE", "@0000@0015@0021@0022@3@0"},
+          {"SICONMAX", "@0000@0022@0021@0029@3@0"},
+          {"GRIPIMAGE", "@0000@0006@0015@0021@1@0"},
+          {"BISPACE", "-1"},
+          {"BIRIGHT", "2"},
+          {"EXBORDER", "!EXTBORDER.PNG!2!0!3!0060!0092!0060!0078!0"},
+          {"BORDERMODE", "1"},
+          {"BORDERWIDTH", "38"},
+          {"FORMOFFSET", "22"},
+          {"TITLEHEIGHT", "39"},
+          {"BILEFT", "2"},
+          {"CENTEROFFSET", "-2"},
+          {"BIVALIGN", "1"},
+          {"BICLOSEALONE", "@0000@0307@0105@0330@3@0"},
+          {"TITLEBUTTON", "@0000@0330@0075@0353@3@0"},
+          {"FONTCOLOR", "0"},
+          {"TCTOP", "5539839"},
+          {"TCBOTTOM", "16744448"},
+          {"ALIGNOFFSETR", "4"},
+          {"ALIGNOFFSETB", "-11"},
+          {"ALIGNOFFSET", "-2"},
+          {"ALIGNOFFSETT", "2"},
+          {"BITOP", "-2"},
+          {"SH_OPACITY", "33"},
+          {"SH_OFFSETL", "4"},
+          {"SH_OFFSETT", "2"},
+          {"SH_OFFSETR", "4"},
+          {"SH_OFFSETB", "6"},
+          {"LO_SOURCE", "1"},
+          {"LO_MASK", "^0108^0238^0119^0260^0005^0005^0005^0005^1^1^1^1"},
+          {"LO_OFFSETL", "3"},
+          {"LO_OFFSETT", "3"},
+          {"LO_OFFSETB", "3"},
+          {"LO_OFFSETR", "3"},
+          {"LO_OPACITY", "222"},
+          {"SH_SOURCE", "1"},
+          {"SH_MASK", "^0104^0101^0115^0127^0005^0005^0005^0007^1^1^1^1"},
+          {"BRIGHTMAX", "25"},
+          {"EDITBG_EVEN", "15070185"}};
 }
 
 // The sections every window of the program paints with; their values are
 // the skin's reference look.
 Keys Form() {
-  return {{"STATES", "2"}, {"COLOR", "14675939"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kFrameBorder},
-          {"HOTCOLOR", "14675939"}, {"PATTERN", "N/A"}, {"IMAGEPERCENT", "0"},
-          {"IMGTOPRIGHT", "@0120@0000@0310@0340@1@0"}};
+  return {{"STATES", "2"},          {"COLOR", "14675939"},
+          {"FONTCOLOR", "0"},       {"BORDERSMASK", kFrameBorder},
+          {"HOTCOLOR", "14675939"}, {"PATTERN", "N/A"},
+          {"IMAGEPERCENT", "0"},    {"IMGTOPRIGHT", "@0120@0000@0310@0340@1@0"}};
 }
 Keys FormTitle() {
-  return {{"STATES", "2"}, {"FONTCOLOR", "13952216"}, {"BORDERSMASK", kFrameBorder}, {"HGSIZE", "0"},
-          {"HOTFONTCOLOR", "16777215"}, {"COLOR", "15269871"}, {"HOTCOLOR", "2661449"},
-          {"GRADIENTPERCENT", "100"}, {"GRADIENTDATA", kTitleGradient}, {"HOTGRADIENTPERCENT", "100"},
+  return {{"STATES", "2"},
+          {"FONTCOLOR", "13952216"},
+          {"BORDERSMASK", kFrameBorder},
+          {"HGSIZE", "0"},
+          {"HOTFONTCOLOR", "16777215"},
+          {"COLOR", "15269871"},
+          {"HOTCOLOR", "2661449"},
+          {"GRADIENTPERCENT", "100"},
+          {"GRADIENTDATA", kTitleGradient},
+          {"HOTGRADIENTPERCENT", "100"},
           {"HOTGRADIENTDATA", kButtonHotGradient}};
 }
 Keys Panel() {
-  return {{"STATES", "1"}, {"COLOR", "14808056"}, {"FONTCOLOR", "0"}, {"GRADIENTPERCENT", "100"},
+  return {{"STATES", "1"},
+          {"COLOR", "14808056"},
+          {"FONTCOLOR", "0"},
+          {"GRADIENTPERCENT", "100"},
           {"GRADIENTDATA", "16777215;15661040;51;0;0;15661040;15661040;46;0;0;15661040;15661040;0;0;0"},
-          {"BORDERSMASK", kPanelBorder}, {"TRANSPARENCY", "50"}};
+          {"BORDERSMASK", kPanelBorder},
+          {"TRANSPARENCY", "50"}};
 }
 Keys Button() {
-  return {{"STATES", "3"}, {"COLOR", "15269871"}, {"FONTCOLOR", "0"}, {"HOTCOLOR", "13689318"},
-          {"HOTFONTCOLOR", "16777215"}, {"BORDERSMASK", kButtonBorder}, {"GRADIENTPERCENT", "100"},
-          {"HOTGRADIENTPERCENT", "100"}, {"GRADIENTDATA", kButtonGradient}, {"HOTGRADIENTDATA", kButtonHotGradient},
-          {"FADINGENABLED", "1"}, {"FADINGITERATIONS", "10"}, {"TRANSPARENCY", "0"}, {"OUTERMODE", "2"},
-          {"GLOW", "1"}, {"GLOW0", kGlow}, {"GLOWMARGIN", "2"}};
+  return {{"STATES", "3"},
+          {"COLOR", "15269871"},
+          {"FONTCOLOR", "0"},
+          {"HOTCOLOR", "13689318"},
+          {"HOTFONTCOLOR", "16777215"},
+          {"BORDERSMASK", kButtonBorder},
+          {"GRADIENTPERCENT", "100"},
+          {"HOTGRADIENTPERCENT", "100"},
+          {"GRADIENTDATA", kButtonGradient},
+          {"HOTGRADIENTDATA", kButtonHotGradient},
+          {"FADINGENABLED", "1"},
+          {"FADINGITERATIONS", "10"},
+          {"TRANSPARENCY", "0"},
+          {"OUTERMODE", "2"},
+          {"GLOW", "1"},
+          {"GLOW0", kGlow},
+          {"GLOWMARGIN", "2"}};
 }
 Keys Edit() {
-  return {{"STATES", "2"}, {"COLOR", "16777215"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kEditBorder},
-          {"OUTERMODE", "1"}, {"GLOWMARGIN", "2"}, {"GLOW", "1"}, {"GLOW0", kGlow}};
+  return {{"STATES", "2"},    {"COLOR", "16777215"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kEditBorder},
+          {"OUTERMODE", "1"}, {"GLOWMARGIN", "2"},   {"GLOW", "1"},      {"GLOW0", kGlow}};
 }
 Keys CheckBox() {
-  return {{"STATES", "3"}, {"COLOR", "15269871"}, {"FONTCOLOR", "0"}, {"HOTFONTCOLOR", "0"},
-          {"TRANSPARENCY", "100"}, {"HOTTRANSPARENCY", "100"}, {"FADINGENABLED", "1"},
-          {"FADINGITERATIONS", "10"}, {"OUTERMODE", "0"}};
+  return {{"STATES", "3"},        {"COLOR", "15269871"},      {"FONTCOLOR", "0"},
+          {"HOTFONTCOLOR", "0"},  {"TRANSPARENCY", "100"},    {"HOTTRANSPARENCY", "100"},
+          {"FADINGENABLED", "1"}, {"FADINGITERATIONS", "10"}, {"OUTERMODE", "0"}};
 }
 Keys MenuItem() {
-  return {{"STATES", "2"}, {"HOTGRADIENTPERCENT", "100"},
-          {"HOTGRADIENTDATA", "9825023;8508926;97;0;0;8508926;8508926;0;0;0"}, {"COLOR", "15000804"},
-          {"BORDERSMASK", "^0015^0009^0018^0012^0001^0001^0001^0001^1^0^3^1"}, {"TRANSPARENCY", "100"},
+  return {{"STATES", "2"},
+          {"HOTGRADIENTPERCENT", "100"},
+          {"HOTGRADIENTDATA", "9825023;8508926;97;0;0;8508926;8508926;0;0;0"},
+          {"COLOR", "15000804"},
+          {"BORDERSMASK", "^0015^0009^0018^0012^0001^0001^0001^0001^1^0^3^1"},
+          {"TRANSPARENCY", "100"},
           {"OUTERMODE", "0"}};
 }
 Keys MenuLine() { return {{"STATES", "2"}, {"TRANSPARENCY", "100"}, {"HOTTRANSPARENCY", "100"}}; }
 Keys MenuCaption() { return {{"STATES", "1"}, {"COLOR", "14675939"}}; }
 Keys Selection() {
-  return {{"STATES", "2"}, {"HOTGRADIENTPERCENT", "100"},
-          {"HOTGRADIENTDATA", "6743551;8508926;97;0;0;8508926;8508926;0;0;0"}, {"COLOR", "11981529"},
-          {"_BORDERSMASK", "^0015^0009^0018^0012^0001^0001^0001^0001^1^0^3^1"}, {"HOTCOLOR", "7724286"}};
+  return {{"STATES", "2"},
+          {"HOTGRADIENTPERCENT", "100"},
+          {"HOTGRADIENTDATA", "6743551;8508926;97;0;0;8508926;8508926;0;0;0"},
+          {"COLOR", "11981529"},
+          {"_BORDERSMASK", "^0015^0009^0018^0012^0001^0001^0001^0001^1^0^3^1"},
+          {"HOTCOLOR", "7724286"}};
 }
 Keys Hint() {
-  return {{"STATES", "1"}, {"COLOR", "16777215"}, {"FONTCOLOR", "0"},
-          {"BORDERSMASK", "^0070^0099^0104^0167^0015^0012^0018^0021^1^1^5^1"}, {"TRANSPARENCY", "100"}};
+  return {{"STATES", "1"},
+          {"COLOR", "16777215"},
+          {"FONTCOLOR", "0"},
+          {"BORDERSMASK", "^0070^0099^0104^0167^0015^0012^0018^0021^1^1^5^1"},
+          {"TRANSPARENCY", "100"}};
 }
 Keys Dialog() {
-  return {{"STATES", "2"}, {"COLOR", "14675939"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kFrameBorder},
+  return {{"STATES", "2"},
+          {"COLOR", "14675939"},
+          {"FONTCOLOR", "0"},
+          {"BORDERSMASK", kFrameBorder},
           {"HOTCOLOR", "14675939"}};
 }
 
 // ---- the rest of the skin, in the same light theme ----
 Keys PlainPanel(Rgb top, Rgb bottom, const std::string& border) {
-  return {{"STATES", "1"}, {"COLOR", C(bottom)}, {"FONTCOLOR", "0"}, {"GRADIENTPERCENT", "100"},
-          {"GRADIENTDATA", Gradient({{top, bottom, 100}})}, {"BORDERSMASK", border}};
+  return {{"STATES", "1"},
+          {"COLOR", C(bottom)},
+          {"FONTCOLOR", "0"},
+          {"GRADIENTPERCENT", "100"},
+          {"GRADIENTDATA", Gradient({{top, bottom, 100}})},
+          {"BORDERSMASK", border}};
 }
 Keys LikeButton(const std::string& border) {
-  return {{"STATES", "3"}, {"COLOR", "15269871"}, {"FONTCOLOR", "0"}, {"HOTCOLOR", "13689318"},
-          {"HOTFONTCOLOR", "16777215"}, {"BORDERSMASK", border}, {"GRADIENTPERCENT", "100"},
-          {"HOTGRADIENTPERCENT", "100"}, {"GRADIENTDATA", kButtonGradient}, {"HOTGRADIENTDATA", kButtonHotGradient}};
+  return {{"STATES", "3"},
+          {"COLOR", "15269871"},
+          {"FONTCOLOR", "0"},
+          {"HOTCOLOR", "13689318"},
+          {"HOTFONTCOLOR", "16777215"},
+          {"BORDERSMASK", border},
+          {"GRADIENTPERCENT", "100"},
+          {"HOTGRADIENTPERCENT", "100"},
+          {"GRADIENTDATA", kButtonGradient},
+          {"HOTGRADIENTDATA", kButtonHotGradient}};
 }
 Keys Flat() {
-  return {{"STATES", "3"}, {"COLOR", C(pal::kWindow)}, {"FONTCOLOR", "0"}, {"TRANSPARENCY", "100"},
-          {"HOTCOLOR", C(Mix(pal::kWhite, pal::kAccent, 0.82))}, {"HOTFONTCOLOR", "0"}, {"HOTTRANSPARENCY", "0"},
+  return {{"STATES", "3"},
+          {"COLOR", C(pal::kWindow)},
+          {"FONTCOLOR", "0"},
+          {"TRANSPARENCY", "100"},
+          {"HOTCOLOR", C(Mix(pal::kWhite, pal::kAccent, 0.82))},
+          {"HOTFONTCOLOR", "0"},
+          {"HOTTRANSPARENCY", "0"},
           {"BORDERSMASK", FlatBorder()}};
 }
 Keys Track(bool vertical) {
@@ -181,24 +274,40 @@ Keys Track(bool vertical) {
   return {{"STATES", "3"}, {"COLOR", C(pal::kScrollTrack)}, {"HOTCOLOR", C(Mix(pal::kScrollTrack, pal::kBorder, 0.7))}};
 }
 Keys Slider() {
-  return {{"STATES", "3"}, {"COLOR", C(pal::kThumb)}, {"HOTCOLOR", C(pal::kThumbHot)}, {"TRANSPARENCY", "100"},
-          {"HOTTRANSPARENCY", "100"}, {"BORDERSMASK", BorderEntry(layout::kThumbBorder, 5, 5, 5, 5, 3, 1, 5, 1)}};
+  return {{"STATES", "3"},
+          {"COLOR", C(pal::kThumb)},
+          {"HOTCOLOR", C(pal::kThumbHot)},
+          {"TRANSPARENCY", "100"},
+          {"HOTTRANSPARENCY", "100"},
+          {"BORDERSMASK", BorderEntry(layout::kThumbBorder, 5, 5, 5, 5, 3, 1, 5, 1)}};
 }
 Keys ScrollButton(const layout::Box& arrow) {
-  return {{"STATES", "3"}, {"COLOR", C(pal::kScrollTrack)}, {"HOTCOLOR", C(Mix(pal::kScrollTrack, pal::kBorder, 0.6))},
+  return {{"STATES", "3"},
+          {"COLOR", C(pal::kScrollTrack)},
+          {"HOTCOLOR", C(Mix(pal::kScrollTrack, pal::kBorder, 0.6))},
           {"GLYPHMASK", GlyphEntry(arrow, 3, 0)}};
 }
 Keys Caption() {
-  return {{"STATES", "2"}, {"COLOR", C(pal::kTitleLight)}, {"FONTCOLOR", "0"}, {"HOTFONTCOLOR", "16777215"},
-          {"GRADIENTPERCENT", "100"}, {"GRADIENTDATA", kTitleGradient}, {"HOTGRADIENTPERCENT", "100"},
+  return {{"STATES", "2"},
+          {"COLOR", C(pal::kTitleLight)},
+          {"FONTCOLOR", "0"},
+          {"HOTFONTCOLOR", "16777215"},
+          {"GRADIENTPERCENT", "100"},
+          {"GRADIENTDATA", kTitleGradient},
+          {"HOTGRADIENTPERCENT", "100"},
           {"HOTGRADIENTDATA", kButtonHotGradient}};
 }
 Keys PageControl() {
   return {{"STATES", "1"}, {"COLOR", C(pal::kPanel)}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kFrameBorder}};
 }
 Keys Tab(const layout::Box& box, int wl, int wt, int wr, int wb) {
-  return {{"STATES", "3"}, {"COLOR", C(pal::kButton)}, {"HOTCOLOR", C(pal::kWhite)}, {"FONTCOLOR", "0"},
-          {"HOTFONTCOLOR", "0"}, {"TRANSPARENCY", "100"}, {"HOTTRANSPARENCY", "100"},
+  return {{"STATES", "3"},
+          {"COLOR", C(pal::kButton)},
+          {"HOTCOLOR", C(pal::kWhite)},
+          {"FONTCOLOR", "0"},
+          {"HOTFONTCOLOR", "0"},
+          {"TRANSPARENCY", "100"},
+          {"HOTTRANSPARENCY", "100"},
           {"BORDERSMASK", BorderEntry(box, wl, wt, wr, wb, 3, 1, 5, 1)}};
 }
 Keys EditLike(bool combo) {
@@ -208,12 +317,18 @@ Keys EditLike(bool combo) {
   return k;
 }
 Keys Progress() {
-  return {{"STATES", "1"}, {"COLOR", C(pal::kAccent)}, {"FONTCOLOR", "16777215"}, {"GRADIENTPERCENT", "100"},
-          {"GRADIENTDATA", Gradient({{Mix(pal::kWhite, pal::kAccent, 0.3), pal::kAccent, 45}, {pal::kAccent, pal::kAccentDark, 55}})},
+  return {{"STATES", "1"},
+          {"COLOR", C(pal::kAccent)},
+          {"FONTCOLOR", "16777215"},
+          {"GRADIENTPERCENT", "100"},
+          {"GRADIENTDATA",
+           Gradient({{Mix(pal::kWhite, pal::kAccent, 0.3), pal::kAccent, 45}, {pal::kAccent, pal::kAccentDark, 55}})},
           {"BORDERSMASK", BorderEntry(layout::kProgressBorder, 4, 4, 4, 4, 1, 1, 1, 1)}};
 }
 Keys Switch(const layout::Box& box, Rgb color) {
-  return {{"STATES", "1"}, {"COLOR", C(color)}, {"TRANSPARENCY", "100"},
+  return {{"STATES", "1"},
+          {"COLOR", C(color)},
+          {"TRANSPARENCY", "100"},
           {"BORDERSMASK", BorderEntry(box, 7, 7, 7, 7, 1, 1, 5, 1)}};
 }
 
@@ -222,15 +337,19 @@ std::vector<Section> Sections() {
   return {
       {"GLOBALINFO", Globals()},
       {"BARPANEL", PlainPanel(pal::kPanelTop, pal::kWindow, kPanelBorder)},
-      {"DIVIDER", {{"STATES", "1"}, {"COLOR", C(pal::kWindow)}, {"TRANSPARENCY", "100"}, {"BORDERSMASK", DividerBorder()}}},
+      {"DIVIDER",
+       {{"STATES", "1"}, {"COLOR", C(pal::kWindow)}, {"TRANSPARENCY", "100"}, {"BORDERSMASK", DividerBorder()}}},
       {"EDIT", Edit()},
       {"GRIPH", {{"STATES", "1"}, {"COLOR", C(pal::kWindow)}, {"TRANSPARENCY", "100"}}},
       {"HINT", Hint()},
       {"MAINMENU", {{"STATES", "1"}, {"COLOR", "16777215"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kFrameBorder}}},
       {"RIBBONPAGE", PlainPanel(pal::kPanelTop, pal::kPanel, kPanelBorder)},
       {"PANEL", Panel()},
-      {"PANEL_LOW", {{"STATES", "1"}, {"COLOR", C(pal::kPanel)}, {"FONTCOLOR", "0"},
-                     {"BORDERSMASK", BorderEntry(layout::kSunken, 1, 1, 1, 1, 1, 0, 1, 1)}}},
+      {"PANEL_LOW",
+       {{"STATES", "1"},
+        {"COLOR", C(pal::kPanel)},
+        {"FONTCOLOR", "0"},
+        {"BORDERSMASK", BorderEntry(layout::kSunken, 1, 1, 1, 1, 1, 0, 1, 1)}}},
       {"SCROLLBAR2H", Track(false)},
       {"SCROLLSLIDERH", Slider()},
       {"SCROLLSLIDERV", Slider()},
@@ -239,16 +358,31 @@ std::vector<Section> Sections() {
       {"GAUGE", {{"STATES", "1"}, {"COLOR", "16777215"}, {"FONTCOLOR", "0"}, {"BORDERSMASK", kEditBorder}}},
       {"DRAGBAR", Caption()},
       {"SCROLLBAR2V", Track(true)},
-      {"GROUPBOX", {{"STATES", "1"}, {"COLOR", C(pal::kWindow)}, {"FONTCOLOR", C(pal::kGlyph)}, {"TRANSPARENCY", "100"},
-                    {"BORDERSMASK", BorderEntry(layout::kGroupBorder, 4, 4, 4, 4, 1, 0, 1, 1)}}},
+      {"GROUPBOX",
+       {{"STATES", "1"},
+        {"COLOR", C(pal::kWindow)},
+        {"FONTCOLOR", C(pal::kGlyph)},
+        {"TRANSPARENCY", "100"},
+        {"BORDERSMASK", BorderEntry(layout::kGroupBorder, 4, 4, 4, 4, 1, 0, 1, 1)}}},
       {"TOOLBAR", PlainPanel(pal::kPanelTop, pal::kWindow, DividerBorder())},
-      {"BUTTON_HUGE", {{"STATES", "3"}, {"COLOR", "15269871"}, {"FONTCOLOR", "0"}, {"HOTFONTCOLOR", "16777215"},
-                       {"TRANSPARENCY", "100"}, {"HOTTRANSPARENCY", "100"}, {"BORDERSMASK", kHugeBorder}}},
+      {"BUTTON_HUGE",
+       {{"STATES", "3"},
+        {"COLOR", "15269871"},
+        {"FONTCOLOR", "0"},
+        {"HOTFONTCOLOR", "16777215"},
+        {"TRANSPARENCY", "100"},
+        {"HOTTRANSPARENCY", "100"},
+        {"BORDERSMASK", kHugeBorder}}},
       {"CHECKBOX", CheckBox()},
       {"RADIOBUTTON", CheckBox()},
       {"SPLITTER", {{"STATES", "2"}, {"COLOR", C(pal::kWindow)}, {"HOTCOLOR", C(pal::kBorder)}}},
-      {"WEBBUTTON", {{"STATES", "3"}, {"FONTCOLOR", "16744448"}, {"HOTFONTCOLOR", "5539839"}, {"TRANSPARENCY", "100"},
-                     {"HOTTRANSPARENCY", "100"}, {"OUTERMODE", "0"}}},
+      {"WEBBUTTON",
+       {{"STATES", "3"},
+        {"FONTCOLOR", "16744448"},
+        {"HOTFONTCOLOR", "5539839"},
+        {"TRANSPARENCY", "100"},
+        {"HOTTRANSPARENCY", "100"},
+        {"OUTERMODE", "0"}}},
       {"PAGECONTROL", PageControl()},
       {"PAGECONTROLLEFT", PageControl()},
       {"PAGECONTROLRIGHT", PageControl()},
@@ -259,8 +393,12 @@ std::vector<Section> Sections() {
       {"SCROLLBAR1V", Track(true)},
       {"TB_MENUBTN", Flat()},
       {"DIVIDERV", {{"STATES", "1"}, {"COLOR", C(pal::kBorder)}}},
-      {"EXTRALINE", {{"STATES", "1"}, {"COLOR", C(pal::kWindow)}, {"FONTCOLOR", C(pal::kGlyph)},
-                     {"GRADIENTPERCENT", "100"}, {"GRADIENTDATA", Gradient({{pal::kPanel, pal::kWindow, 100}})}}},
+      {"EXTRALINE",
+       {{"STATES", "1"},
+        {"COLOR", C(pal::kWindow)},
+        {"FONTCOLOR", C(pal::kGlyph)},
+        {"GRADIENTPERCENT", "100"},
+        {"GRADIENTDATA", Gradient({{pal::kPanel, pal::kWindow, 100}})}}},
       {"DIALOG", Dialog()},
       {"BUTTON", Button()},
       {"SPEEDBUTTON", LikeButton(kButtonBorder)},

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "skin/data/skin_commands.h"
+
+// How the manager reaches every form and control with a skin command. The
+// window framework implements these views of its windows; tests use fakes.
+namespace vorlan::skin {
+
+class ISkinControl {
+ public:
+  virtual ~ISkinControl() = default;
+  // A windowed control whose window exists.
+  virtual bool HasWindow() const = 0;
+  // Sends the message to the control's window; its answer.
+  virtual std::intptr_t Send(const TSkinMessage& message) = 0;
+  // Delivers the message by a direct call (windowless controls, or windowed
+  // ones whose window does not exist yet).
+  virtual void Dispatch(const TSkinMessage& message) = 0;
+  // Child controls in their parent's order; borrowed.
+  virtual std::vector<ISkinControl*> Children() = 0;
+};
+
+class ISkinForm : public virtual ISkinControl {
+ public:
+  virtual bool IsMdiChild() const = 0;
+  virtual bool IsDestroying() const = 0;
+  virtual bool IsLoading() const = 0;
+  // The MDI client window of an MDI main form, none otherwise.
+  virtual ISkinControl* MdiClient() = 0;
+  virtual bool IsVisible() const = 0;
+};
+
+class ISkinForeignWindow {
+ public:
+  virtual ~ISkinForeignWindow() = default;
+  virtual bool IsVisible() const = 0;
+  virtual std::intptr_t Send(const TSkinMessage& message) = 0;
+  // Frame, background and children at once.
+  virtual void Redraw() = 0;
+};
+
+// The windows of the process as the manager sees them, and the services of
+// the window layer the manager calls at fixed points of a skin change.
+class ISkinWindowSystem {
+ public:
+  virtual ~ISkinWindowSystem() = default;
+  // Forms owned by the application, first to last.
+  virtual std::vector<ISkinForm*> ApplicationForms() = 0;
+  // Forms registered by their form providers, in registration order.
+  virtual std::vector<ISkinForm*> ProviderForms() = 0;
+  // Foreign windows skinned through the hooks.
+  virtual std::vector<ISkinForeignWindow*> HookedWindows() = 0;
+  // A process-wide auxiliary skinned window, if one exists.
+  virtual ISkinControl* AuxiliaryWindow() { return nullptr; }
+
+  virtual bool SupportsLayeredWindows() const { return true; }
+  virtual bool ApplicationMinimized() const { return false; }
+  virtual void RemoveAllGlows() {}
+  virtual void InstallHook() {}
+  virtual void UnInstallHook() {}
+};
+
+// The three passes: application forms (last to first), then provider forms,
+// then the visible hooked foreign windows.
+void BroadcastSkinMessage(ISkinWindowSystem& system, const TSkinMessage& message);
+// One form and, recursively, its controls.
+void SendToFormAndControls(ISkinForm& form, const TSkinMessage& message);
+
+// The window layer of this process; none until the window framework sets it.
+ISkinWindowSystem* SkinWindowSystem();
+void SetSkinWindowSystem(ISkinWindowSystem* system);
+
+}  // namespace vorlan::skin
