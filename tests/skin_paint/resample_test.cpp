@@ -129,5 +129,31 @@ TEST(ResampleKernels, FastPassesEqualTheReference) {
   }
 }
 
+// Random sizes up and down with every filter, about a million output samples
+// in all; the first differing case is printed.
+TEST(ResampleKernels, FastPassesEqualTheReferenceOnRandomSizes) {
+  std::mt19937 rng(77);
+  int64_t samples = 0;
+  for (int round = 0; samples < 1000000; ++round) {
+    const int from_w = 2 + int(rng() % 90), from_h = 1 + int(rng() % 40), to_w = 1 + int(rng() % 120);
+    const int filter = int(rng() % kFilterCount);
+    const TBitmap32 src = testing::Random(from_w, from_h, rng);
+    const TContributions across = ComputeContributions(from_w, to_w, filter);
+    TBitmap32 fast(to_w, from_h), ref(to_w, from_h);
+    ResampleRows(src, fast, across);
+    ResampleRowsReference(src, ref, across);
+    ASSERT_TRUE(testing::SamePixels(fast, ref))
+        << "round " << round << ": " << from_w << "x" << from_h << " to width " << to_w << " filter " << filter;
+    const int to_h = 1 + int(rng() % 60);
+    const TContributions down = ComputeContributions(from_h, to_h, filter);
+    TBitmap32 fast2(to_w, to_h), ref2(to_w, to_h);
+    ResampleColumns(ref, fast2, down);
+    ResampleColumnsReference(ref, ref2, down);
+    ASSERT_TRUE(testing::SamePixels(fast2, ref2))
+        << "round " << round << ": height " << from_h << " to " << to_h << " filter " << filter;
+    samples += int64_t(to_w) * (from_h + to_h);
+  }
+}
+
 }  // namespace
 }  // namespace vorlan::paint
