@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <vector>
 
 #include "http/charset.h"

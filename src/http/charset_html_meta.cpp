@@ -9,7 +9,6 @@
 namespace vorlan::http {
 namespace {
 
-using charset_text::EqualsIgnoreCase;
 using charset_text::IsBlank;
 using charset_text::StartsWithIgnoreCase;
 using charset_text::ToLower;

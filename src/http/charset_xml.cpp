@@ -84,7 +84,8 @@ char EbcdicToAscii(uint8_t byte) {
   }
 }
 
-// One character of the declaration; '\0' for anything outside ASCII.
+// One character of the declaration ('\0' for anything outside ASCII);
+// std::nullopt past the end of the body.
 std::optional<char> CharAt(std::string_view body, Family family, size_t index) {
   const size_t width = family == Family::kUcs4Be || family == Family::kUcs4Le     ? 4
                        : family == Family::kUtf16Be || family == Family::kUtf16Le ? 2

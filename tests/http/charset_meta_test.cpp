@@ -78,3 +78,25 @@ TEST(ScanHtmlMeta, ReadsBytesAsTheyStand) {
 
 }  // namespace
 }  // namespace vorlan::http
+
+namespace vorlan::http {
+namespace {
+
+// The whole path a response takes: header without charset, meta element in
+// the body, the field's value parsed again, then decoding.
+TEST(ScanHtmlMeta, MetaCharsetWinsOverTheHeader) {
+  const std::string body = "<html><head><meta charset=\"windows-1251\"></head><body>\xCF\xF0\xE8\xE2\xE5\xF2</body></html>";
+  ContentTypeInfo info = ParseContentType("text/html", true);
+  ASSERT_EQ(info.charset, "ISO-8859-1");
+  ASSERT_TRUE(IsHtmlContentType(info.content_type));
+  for (const auto& [name, value] : ScanHtmlMeta(body)) {
+    if (name == "Content-Type") info = ParseContentType(value, true);
+  }
+  EXPECT_EQ(info.content_type, "text/html");
+  EXPECT_EQ(info.charset, "windows-1251");
+  const std::u16string text = DecodeText(body, ResponseCharset(info, body));
+  EXPECT_NE(text.find(u"<body>Привет</body>"), std::u16string::npos);
+}
+
+}  // namespace
+}  // namespace vorlan::http
