@@ -44,7 +44,7 @@ constexpr std::array kCodePages{
     CodePageName{1256, "CP1256", true},       CodePageName{1257, "CP1257", true},
     CodePageName{1258, "CP1258", true},       CodePageName{1361, "JOHAB", false},
     CodePageName{10000, "MACINTOSH", true},   CodePageName{10007, "MAC-CYRILLIC", true},
-    CodePageName{10029, "MAC-CENTRALEUROPE", true},
+    CodePageName{10017, "MAC-UK", true},       CodePageName{10029, "MAC-CENTRALEUROPE", true},
     CodePageName{20273, "IBM273", true},      CodePageName{20277, "IBM277", true},
     CodePageName{20278, "IBM278", true},      CodePageName{20280, "IBM280", true},
     CodePageName{20284, "IBM284", true},      CodePageName{20285, "IBM285", true},
