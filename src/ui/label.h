@@ -4,10 +4,24 @@
 
 namespace vorlan::ui {
 
-// Text painted by its parent, on the parent's background.
+// Text painted by its parent, on the parent's background. With AutoSize on
+// (the default) the label takes the size of its text in its font once loaded
+// and whenever the text or font changes.
 class TLabel : public TControl {
  public:
+  bool AutoSize() const { return auto_size_; }
+  void SetAutoSize(bool auto_size);
+  void SetCaption(std::u16string caption) override;
   void Paint(HDC dc) override;
+
+ protected:
+  void Loaded() override { AdjustSize(); }
+  void FontChanged() override { AdjustSize(); }
+
+ private:
+  void AdjustSize();
+
+  bool auto_size_ = true;
 };
 
 }  // namespace vorlan::ui

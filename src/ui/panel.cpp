@@ -7,6 +7,12 @@ void TPanel::CreateParams(TCreateParams& params) {
   params.WindowClass = L"VorlanPanel";
 }
 
+RECT TPanel::AlignRect() const {
+  RECT rect = ClientRect();
+  InflateRect(&rect, -kBevelWidth, -kBevelWidth);
+  return rect;
+}
+
 void TPanel::Paint(HDC dc) {
   RECT edge = ClientRect();
   DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);

@@ -6,6 +6,11 @@ namespace vorlan::ui {
 
 // A plain container with a raised edge.
 class TPanel : public TWinControl {
+ public:
+  static constexpr int kBevelWidth = 1;
+  // Aligned children stay inside the edge.
+  RECT AlignRect() const override;
+
  protected:
   void CreateParams(TCreateParams& params) override;
   void Paint(HDC dc) override;

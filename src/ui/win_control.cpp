@@ -197,7 +197,7 @@ void TWinControl::AlignControls() {
     aligned.push_back(control);
   }
   if (items.empty()) return;
-  AlignItems(ClientRect(), items);
+  AlignItems(AlignRect(), items);
   for (size_t i = 0; i < aligned.size(); ++i) aligned[i]->SetBoundsRect(items[i].Bounds);
 }
 

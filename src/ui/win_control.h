@@ -59,6 +59,8 @@ class TWinControl : public TControl, public TWindowTarget {
   void SetFocus();
 
   void AlignControls();
+  // The part of the client area that aligned children share.
+  virtual RECT AlignRect() const { return ClientRect(); }
   // The windowless child under a point of the client area, last painted first.
   TControl* ControlAtPos(POINT point) const;
 

@@ -1,0 +1,22 @@
+#include <windows.h>
+
+#include <memory>
+
+#include "app/win/main_form.h"
+#include "app/win/startup.h"
+#include "ui/application.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  vorlan::ui::TApplication& application = vorlan::ui::Application();
+  vorlan::app::SetUpApplication(application);
+  try {
+    const auto form = std::make_unique<vorlan::app::TMainForm>();
+    application.SetMainForm(form.get());
+    application.Run();
+    application.SetMainForm(nullptr);
+  } catch (...) {
+    application.HandleException(std::current_exception());
+    return 1;
+  }
+  return 0;
+}
