@@ -1,7 +1,6 @@
 #include "skin/data/inherited_reader.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "skin/data/skin_loader.h"
 
@@ -10,17 +9,18 @@ namespace vorlan::skin {
 template <typename Accept>
 std::optional<std::u16string_view> InheritedReader::FindInAncestors(std::u16string_view section,
                                                                     std::u16string_view key, Accept accept) const {
-  std::vector<std::u16string_view> visited = {section};
+  // A chain longer than the number of sections has come back to a section
+  // already seen: a cycle, which ends as not found.
+  std::size_t steps_left = options_.Sections().size();
   std::u16string_view current = section;
-  while (true) {
+  while (steps_left-- > 0) {
     const std::u16string_view parent = options_.Find(current, u"PARENTCLASS").value_or(u"");
-    // A chain that comes back to a section already seen ends as not found.
-    if (parent.empty() || std::find(visited.begin(), visited.end(), parent) != visited.end()) return std::nullopt;
-    visited.push_back(parent);
+    if (parent.empty() || parent == current) return std::nullopt;
     const std::optional<std::u16string_view> value = options_.Find(parent, key);
     if (value && accept(*value)) return value;
     current = parent;
   }
+  return std::nullopt;
 }
 
 std::int32_t InheritedReader::ReadInteger(std::u16string_view section, std::u16string_view key, std::int32_t fallback,

@@ -1,22 +1,18 @@
 #include "skin/data/loaded_skin.h"
 
-#include <algorithm>
-
 namespace vorlan::skin {
 namespace {
 
-// Parent chains may loop (A to B to A); a search that comes back to a
-// section it has seen ends as "not found".
+// Parent chains may loop (A to B to A). A search that has taken more steps
+// than there are sections has come back to a section it has seen, and ends
+// as "not found".
 class VisitedSections {
  public:
-  bool Enter(std::int32_t index) {
-    if (std::find(seen_.begin(), seen_.end(), index) != seen_.end()) return false;
-    seen_.push_back(index);
-    return true;
-  }
+  explicit VisitedSections(std::size_t section_count) : steps_left_(section_count + 1) {}
+  bool Enter(std::int32_t) { return steps_left_-- > 0; }
 
  private:
-  std::vector<std::int32_t> seen_;
+  std::size_t steps_left_;
 };
 
 }  // namespace
@@ -37,7 +33,7 @@ std::int32_t TLoadedSkin::GetMaskIndex(std::u16string_view skin_section, std::u1
 }
 
 std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_view mask) const {
-  VisitedSections visited;
+  VisitedSections visited(gd.size());
   while (skin_index >= 0 && visited.Enter(skin_index)) {
     for (std::size_t i = 0; i < ma.size(); ++i) {
       if (ma[i].SkinIndex == skin_index && ma[i].PropertyName == mask) return static_cast<std::int32_t>(i);
@@ -50,7 +46,7 @@ std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_v
 
 std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_view skin_section,
                                        std::u16string_view mask) const {
-  VisitedSections visited;
+  VisitedSections visited(gd.size());
   std::u16string section(skin_section);
   while (skin_index >= 0 && visited.Enter(skin_index)) {
     for (std::size_t i = 0; i < ma.size(); ++i) {
@@ -67,7 +63,7 @@ std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_v
 
 std::int32_t TLoadedSkin::GetTextureIndex(std::int32_t skin_index, std::u16string_view skin_section,
                                           std::u16string_view prop_name) const {
-  VisitedSections visited;
+  VisitedSections visited(gd.size());
   std::u16string section(skin_section);
   while (skin_index >= 0 && !ma.empty() && !section.empty() && visited.Enter(skin_index)) {
     for (std::size_t i = 0; i < ma.size(); ++i) {
@@ -85,7 +81,7 @@ std::int32_t TLoadedSkin::GetTextureIndex(std::int32_t skin_index, std::u16strin
 }
 
 std::int32_t TLoadedSkin::GetTextureIndex(std::int32_t skin_index, std::u16string_view prop_name) const {
-  VisitedSections visited;
+  VisitedSections visited(gd.size());
   while (skin_index >= 0 && visited.Enter(skin_index)) {
     for (std::size_t i = 0; i < ma.size(); ++i) {
       if (ma[i].ImgType == itTexture && ma[i].SkinIndex == skin_index && ma[i].PropertyName == prop_name) {

@@ -61,6 +61,7 @@ TSkinOptions TSkinOptions::FromText(std::u16string_view text) {
     if (line.empty() || line.front() == u';') continue;
     if (line.front() == u'[' && line.back() == u']' && line.size() >= 2) {
       options.sections_.push_back(Section{std::u16string(TrimSkinText(line.substr(1, line.size() - 2))), {}});
+      options.first_section_.try_emplace(options.sections_.back().Name, options.sections_.size() - 1);
       current = &options.sections_.back();
       continue;
     }
@@ -73,10 +74,8 @@ TSkinOptions TSkinOptions::FromText(std::u16string_view text) {
 }
 
 const TSkinOptions::Section* TSkinOptions::FindSection(std::u16string_view name) const {
-  for (const Section& section : sections_) {
-    if (section.Name == name) return &section;
-  }
-  return nullptr;
+  const auto found = first_section_.find(std::u16string(name));
+  return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 
 std::optional<std::u16string_view> TSkinOptions::Find(std::u16string_view section, std::u16string_view key) const {

@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // The options dialect of skins: INI text with sections in file order and
@@ -43,6 +44,7 @@ class TSkinOptions {
 
  private:
   std::vector<Section> sections_;
+  std::unordered_map<std::u16string, std::size_t> first_section_;  // name -> index of its first occurrence
 };
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"; nothing
