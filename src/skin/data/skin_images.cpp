@@ -1,6 +1,9 @@
 #include "skin/data/skin_images.h"
 
+#include "skin/paint/adjust.h"
 #include "skin/paint/bitmap32.h"
+#include "skin/paint/decoded_image.h"
+#include "skin/paint/jpeg_decoder.h"
 
 namespace vorlan::skin {
 
@@ -12,7 +15,21 @@ SkinImageFormat ImageFormatOfName(std::u16string_view upper_name) {
   return SkinImageFormat::Unknown;
 }
 
-SkinBitmapPtr DecodeSkinImage(std::span<const std::uint8_t>, SkinImageFormat, bool) {
+SkinBitmapPtr DecodeSkinImage(std::span<const std::uint8_t> bytes, SkinImageFormat format, bool premultiply_png) {
+  switch (format) {
+    case SkinImageFormat::Bitmap:
+      return std::make_shared<paint::TBitmap32>(paint::To32Bits(paint::DecodeBmp(bytes)));
+    case SkinImageFormat::Jpeg:
+      // An opaque picture; the key colour rule still applies to it.
+      return std::make_shared<paint::TBitmap32>(paint::To32Bits(paint::TDecodedImage{paint::DecodeJpeg(bytes), false}));
+    case SkinImageFormat::Png: {
+      auto bitmap = std::make_shared<paint::TBitmap32>(paint::To32Bits(paint::DecodePng(bytes)));
+      if (premultiply_png) paint::PremultiplyRect(*bitmap, bitmap->Bounds());
+      return bitmap;
+    }
+    case SkinImageFormat::Unknown:
+      break;
+  }
   return std::make_shared<paint::TBitmap32>();
 }
 
