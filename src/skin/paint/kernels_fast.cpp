@@ -38,36 +38,29 @@ void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
 
 namespace {
 
-// Per 16-bit lane: the source alpha of each pixel repeated over its four lanes.
+// Per 16-bit lane: each pixel's alpha repeated over its four lanes.
 inline __m128i SpreadAlpha(__m128i pixels16) {
   const __m128i a = _mm_shufflelo_epi16(pixels16, _MM_SHUFFLE(3, 3, 3, 3));
   return _mm_shufflehi_epi16(a, _MM_SHUFFLE(3, 3, 3, 3));
 }
 
-inline __m128i CompositeHalf(__m128i d, __m128i s) {
-  const __m128i sa = SpreadAlpha(s);
-  // Colour lanes: ((s − d) × sA + d × 256) >> 8.
-  const __m128i colour = Weigh(s, d, sa);
-  // Alpha lane: dA + ((255 − dA) × sA >> 8); equals dA when sA = 0.
-  const __m128i da = SpreadAlpha(d);
-  const __m128i alpha =
-      _mm_add_epi16(da, _mm_srli_epi16(_mm_mullo_epi16(_mm_sub_epi16(_mm_set1_epi16(255), da), sa), 8));
-  const __m128i alpha_lanes = _mm_set_epi16(-1, 0, 0, 0, -1, 0, 0, 0);
-  return _mm_or_si128(_mm_andnot_si128(alpha_lanes, colour), _mm_and_si128(alpha_lanes, alpha));
-}
-
 }  // namespace
 
+// The alpha lane rides along with the colours: with the source alpha lane
+// set to 255, ((255 − dA) × sA + dA × 256) >> 8 is exactly
+// dA + ((255 − dA) × sA >> 8), and it leaves dA when sA = 0.
 void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) {
+  const __m128i alpha_byte = _mm_set1_epi32(static_cast<int>(0xFF000000u));
   int32_t i = 0;
   for (; i + 4 <= count; i += 4) {
     const __m128i s = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src + i));
-    const __m128i alphas = _mm_srli_epi32(s, 24);
-    const int mask = _mm_movemask_epi8(_mm_cmpeq_epi32(alphas, _mm_setzero_si128()));
-    if (mask == 0xFFFF) continue;  // all four transparent: nothing changes
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(s, alpha_byte), _mm_setzero_si128())) == 0xFFFF) {
+      continue;  // all four transparent: nothing changes
+    }
     const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(dst + i));
-    const __m128i lo = CompositeHalf(Lo(d), Lo(s));
-    const __m128i hi = CompositeHalf(Hi(d), Hi(s));
+    const __m128i s_opaque = _mm_or_si128(s, alpha_byte);
+    const __m128i lo = Weigh(Lo(s_opaque), Lo(d), SpreadAlpha(Lo(s)));
+    const __m128i hi = Weigh(Hi(s_opaque), Hi(d), SpreadAlpha(Hi(s)));
     _mm_storeu_si128(reinterpret_cast<__m128i*>(dst + i), _mm_packus_epi16(lo, hi));
   }
   CompositeRowReference(dst + i, src + i, count - i);
