@@ -8,7 +8,7 @@ namespace vorlan::paint {
 namespace {
 
 struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const { DeleteObject(object); }
+  void operator()(HGDIOBJ handle) const { DeleteObject(handle); }
 };
 using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
 using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;

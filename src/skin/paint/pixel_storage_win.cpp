@@ -17,13 +17,13 @@ PixelStorage::PixelStorage(int32_t width, int32_t height, bool top_down) {
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  handle_ = bitmap;
   if (bitmap == nullptr || bits == nullptr) {
-    if (bitmap != nullptr) DeleteObject(bitmap);
+    Release();
     throw BitmapError(kOutOfMemoryMessage);
   }
   // GDI may still be writing to the section from an earlier batch.
   GdiFlush();
-  handle_ = bitmap;
   bits_ = static_cast<uint8_t*>(bits);
 }
 
