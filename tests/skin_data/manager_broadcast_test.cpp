@@ -151,6 +151,23 @@ TEST_F(Broadcast, ManagerAnnouncesApplyingRefreshingAndRemoving) {
   EXPECT_EQ(log, expected);
 }
 
+TEST_F(Broadcast, OptionSettersReachTheWindows) {
+  SetSkinWindowSystem(&windows);
+  windows.app = {&about};
+  windows.providers.clear();
+  windows.hooked.clear();
+  {
+    TSkinManager manager;
+    manager.SetScrollSize(12);
+    EXPECT_EQ(log, (Log{"send about"})) << "a new scroll size changes the frames";
+    log.clear();
+    manager.BeginUpdate();
+    manager.SetAllowOuterEffects(true);
+    EXPECT_TRUE(log.empty()) << "no repainting between BeginUpdate and EndUpdate";
+  }
+  SetSkinWindowSystem(nullptr);
+}
+
 TEST(SkinCommand, CommandTravelsInTheHighWord) {
   const TSkinMessage m = MakeSkinMessage(scSectionChanged, 42);
   EXPECT_EQ(m.Msg, 0xA100u);

@@ -119,6 +119,26 @@ void TSkinManager::SetSkinningRules(const TSkinningRules& rules) {
   UpdateDialogFlag();
 }
 
+void TSkinManager::SetScrollSize(std::int32_t value) {
+  ScrollsOptions.ScrollSize = value;
+  if (!FLoading) Broadcast(scFrameChanged, 0);
+}
+
+void TSkinManager::SetButtonsSize(std::int32_t value) {
+  ScrollsOptions.ButtonsSize = value;
+  if (!FLoading && !FNoAutoUpdate) RepaintForms(false);
+}
+
+void TSkinManager::SetAllowOuterEffects(bool value) {
+  Effects.AllowOuterEffects = value;
+  if (!FLoading && !FNoAutoUpdate) RepaintForms(false);
+}
+
+void TSkinManager::SetDiscoloredGlyphs(bool value) {
+  Effects.DiscoloredGlyphs = value;
+  if (!FLoading && !FNoAutoUpdate) RepaintForms(true);
+}
+
 void TSkinManager::UpdateDialogFlag() {
   if (IsDefault()) g_std_dialogs_not_skinned = !(FActive && FSkinningRules.Contains(srStdDialogs));
 }

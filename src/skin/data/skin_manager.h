@@ -73,6 +73,11 @@ class TSkinManager {
   TSkLabelsSupport LabelsOptions;
   TSkScrollBarsSupport ScrollsOptions;
   TSkOptions Options;
+  // Option setters that reach the windows at once.
+  void SetScrollSize(std::int32_t value);
+  void SetButtonsSize(std::int32_t value);
+  void SetAllowOuterEffects(bool value);
+  void SetDiscoloredGlyphs(bool value);
   bool IsDefault() const;
   void SetIsDefault(bool value);
 
