@@ -33,11 +33,15 @@ TEST(FillRect32, ClipsToTheBitmapWithExclusiveEdges) {
       {{-5, -5, 1, 1}, "#...../....../....../....../", "negative start clipped"},
       {{4, 2, 100, 100}, "....../....../....##/....##/", "far end clipped"},
       {{3, 3, 1, 1}, "....../....../....../....../", "inverted rectangle paints nothing"},
+      {{-1, 1, 9, 3}, "....../######/######/....../", "whole rows"},
+      {{0, 3, 6, 4}, "....../....../....../######/", "the last whole row"},
   };
   for (const auto& c : cases) {
-    TBitmap32 bmp = Filled(6, 4, 0);
-    FillRect32(bmp, c.rect, 0x00332211, 0x44);
-    EXPECT_EQ(Changed(bmp, 0), c.changed) << c.why;
+    for (TRowOrder order : {TRowOrder::BottomUp, TRowOrder::TopDown}) {
+      TBitmap32 bmp = Filled(6, 4, 0, order);
+      FillRect32(bmp, c.rect, 0x00332211, 0x44);
+      EXPECT_EQ(Changed(bmp, 0), c.changed) << c.why << (order == TRowOrder::TopDown ? " (top-down)" : "");
+    }
   }
   TBitmap32 bmp = Filled(2, 2, 0);
   FillRect32(bmp, {0, 0, 1, 1}, 0x00332211, 0x44);

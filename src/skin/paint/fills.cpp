@@ -13,6 +13,12 @@ void FillRect32(TBitmap32& bmp, const TRect& rect, TColor colour, uint8_t alpha)
   const TRect r = ClipToBitmap(rect, bmp);
   if (r.IsEmpty()) return;
   const uint32_t value = px::WithAlpha(ColorToPixel(colour), alpha);
+  if (r.Left == 0 && r.Right == bmp.Width()) {
+    // Whole rows lie next to each other in memory whatever the row order.
+    uint32_t* first = std::min(bmp.Row(r.Top), bmp.Row(r.Bottom - 1));
+    kernels::FillRow(first, r.Width() * r.Height(), value);
+    return;
+  }
   for (int32_t y = r.Top; y < r.Bottom; ++y) kernels::FillRow(bmp.Row(y) + r.Left, r.Width(), value);
 }
 
