@@ -21,7 +21,7 @@ bool IsRawTextElement(std::string_view name) {
 }
 
 struct Tag {
-  std::string name;                              // lower case
+  std::string name;                               // lower case
   std::map<std::string, std::string> attributes;  // names lower case; the first of a name wins
   bool self_closing = false;
   size_t end = 0;  // position after the ">"
@@ -96,8 +96,7 @@ class MetaScanner {
     std::string name;
     do {
       name.push_back(ToLower(body_[pos++]));
-    } while (pos < body_.size() && !IsBlank(body_[pos]) && body_[pos] != '/' && body_[pos] != '>' &&
-             body_[pos] != '=');
+    } while (pos < body_.size() && !IsBlank(body_[pos]) && body_[pos] != '/' && body_[pos] != '>' && body_[pos] != '=');
     size_t after_name = pos;
     while (after_name < body_.size() && IsBlank(body_[after_name])) ++after_name;
     std::string value;

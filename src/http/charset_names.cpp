@@ -8,6 +8,8 @@ namespace {
 // The IANA character-set registry's names and aliases (plus a few aliases in
 // wide use on the web), each with its Windows code page; 0 marks a set that
 // Windows has no code page for.
+// The rows are grouped by set, several to a line.
+// clang-format off
 constexpr CharsetEntry kEntries[] = {
     // ASCII and ISO 646
     {"US-ASCII", 20127}, {"ASCII", 20127}, {"iso-ir-6", 20127}, {"ANSI_X3.4-1968", 20127},
@@ -295,6 +297,7 @@ constexpr CharsetEntry kEntries[] = {
     {"UNKNOWN-8BIT", 0}, {"csUnknown8BiT", 0},
     {"x-mac-ukrainian", 10017},
 };
+// clang-format on
 
 }  // namespace
 

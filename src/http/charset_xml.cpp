@@ -65,22 +65,38 @@ char EbcdicToAscii(uint8_t byte) {
   if (byte >= 0xE2 && byte <= 0xE9) return static_cast<char>('S' + byte - 0xE2);
   if (byte >= 0xF0 && byte <= 0xF9) return static_cast<char>('0' + byte - 0xF0);
   switch (byte) {
-    case 0x40: return ' ';
-    case 0x05: return '\t';
-    case 0x0D: return '\r';
-    case 0x25: return '\n';
-    case 0x15: return '\n';
-    case 0x4B: return '.';
-    case 0x4C: return '<';
-    case 0x60: return '-';
-    case 0x6D: return '_';
-    case 0x6E: return '>';
-    case 0x6F: return '?';
-    case 0x7A: return ':';
-    case 0x7D: return '\'';
-    case 0x7E: return '=';
-    case 0x7F: return '"';
-    default: return '\0';
+    case 0x40:
+      return ' ';
+    case 0x05:
+      return '\t';
+    case 0x0D:
+      return '\r';
+    case 0x25:
+      return '\n';
+    case 0x15:
+      return '\n';
+    case 0x4B:
+      return '.';
+    case 0x4C:
+      return '<';
+    case 0x60:
+      return '-';
+    case 0x6D:
+      return '_';
+    case 0x6E:
+      return '>';
+    case 0x6F:
+      return '?';
+    case 0x7A:
+      return ':';
+    case 0x7D:
+      return '\'';
+    case 0x7E:
+      return '=';
+    case 0x7F:
+      return '"';
+    default:
+      return '\0';
   }
 }
 

@@ -41,8 +41,7 @@ TEST(ParseContentType, SplitsTheCharsetOffAndAppliesTextDefaults) {
       {"application/xml; charset=utf-16", "application/xml", "utf-16", "xml types keep the header charset too"},
   };
   for (const ContentTypeRow& row : rows) {
-    const ContentTypeInfo info =
-        row.field == nullptr ? ParseContentType("", false) : ParseContentType(row.field, true);
+    const ContentTypeInfo info = row.field == nullptr ? ParseContentType("", false) : ParseContentType(row.field, true);
     EXPECT_EQ(info.content_type, row.content_type) << row.why;
     EXPECT_EQ(info.charset, row.charset) << row.why;
   }
@@ -94,8 +93,7 @@ TEST(ResponseCharset, XmlBodiesNameTheirOwnCharset) {
       {"application/xml", "\xEF\xBB\xBF<a/>", "UTF-8", "byte order mark"},
       {"application/xml", "<a/>", "", "nothing named anywhere"},
       {"application/xml; charset=utf-8", "<a/>", "utf-8", "no declaration: the header's charset stays"},
-      {"text/xml", "<?xml version=\"1.0\" encoding=\"KOI8-R\"?><a/>", "us-ascii",
-       "text types are not examined"},
+      {"text/xml", "<?xml version=\"1.0\" encoding=\"KOI8-R\"?><a/>", "us-ascii", "text types are not examined"},
       {"text/html; charset=utf-8", "<?xml version=\"1.0\" encoding=\"KOI8-R\"?>", "utf-8", "html not examined"},
       {"application/json", "[]", "", "json has no charset"},
   };

@@ -27,9 +27,11 @@ TEST(ScanHtmlMeta, FindsFieldsOfMetaElements) {
        "http-equiv with content"},
       {"<META HTTP-EQUIV='Refresh' CONTENT='5'>", {{"Refresh", "5"}}, "upper case, single quotes"},
       {"<meta charset=utf-8>", {{"Content-Type", "text/html; charset=\"utf-8\""}}, "unquoted value"},
-      {"<meta charset=utf-8/>", {{"Content-Type", "text/html; charset=\"utf-8/\""}},
+      {"<meta charset=utf-8/>",
+       {{"Content-Type", "text/html; charset=\"utf-8/\""}},
        "unquoted value ends at a blank or >"},
-      {"<meta\ncharset = \"utf-8\" />", {{"Content-Type", "text/html; charset=\"utf-8\""}},
+      {"<meta\ncharset = \"utf-8\" />",
+       {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "blanks around the equals sign, self-closing"},
       {"<meta http-equiv=\"Refresh\">", {}, "http-equiv without content"},
       {"<meta content=\"x\">", {}, "content without http-equiv"},
@@ -42,8 +44,7 @@ TEST(ScanHtmlMeta, FindsFieldsOfMetaElements) {
       {"<!-- <meta charset=\"koi8-r\"> --><meta charset=\"utf-8\">",
        {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "comment skipped"},
-      {"<!--><meta charset=\"utf-8\">", {{"Content-Type", "text/html; charset=\"utf-8\""}},
-       "the shortest comment"},
+      {"<!--><meta charset=\"utf-8\">", {{"Content-Type", "text/html; charset=\"utf-8\""}}, "the shortest comment"},
       {"<!-- never closed <meta charset=\"utf-8\">", {}, "unclosed comment hides the rest"},
       {"<title><meta charset=\"koi8-r\"></title><meta charset=\"utf-8\">",
        {{"Content-Type", "text/html; charset=\"utf-8\""}},
@@ -54,13 +55,15 @@ TEST(ScanHtmlMeta, FindsFieldsOfMetaElements) {
       {"<SCRIPT type=\"text/javascript\">'</scriptx><meta charset=\"koi8-r\">'</Script ><meta charset=\"utf-8\">",
        {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "script ends only at its own end tag"},
-      {"<script src=\"a.js\"/><meta charset=\"utf-8\">", {{"Content-Type", "text/html; charset=\"utf-8\""}},
+      {"<script src=\"a.js\"/><meta charset=\"utf-8\">",
+       {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "self-closed script has no content"},
       {"<style>p{content:'<meta charset=\"koi8-r\">'}</style>", {}, "style skipped"},
       {"<?php echo '<meta charset=\"koi8-r\">' ?><meta charset=\"utf-8\">",
        {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "processing instruction ends at its first >"},
-      {"<!DOCTYPE html><meta charset=\"utf-8\">", {{"Content-Type", "text/html; charset=\"utf-8\""}},
+      {"<!DOCTYPE html><meta charset=\"utf-8\">",
+       {{"Content-Type", "text/html; charset=\"utf-8\""}},
        "doctype skipped"},
       {"<metadata charset=\"x\"><meta-x charset=\"y\">", {}, "only the meta element itself"},
       {"a < b <meta charset=\"utf-8\">", {{"Content-Type", "text/html; charset=\"utf-8\""}}, "stray <"},
@@ -85,7 +88,8 @@ namespace {
 // The whole path a response takes: header without charset, meta element in
 // the body, the field's value parsed again, then decoding.
 TEST(ScanHtmlMeta, MetaCharsetWinsOverTheHeader) {
-  const std::string body = "<html><head><meta charset=\"windows-1251\"></head><body>\xCF\xF0\xE8\xE2\xE5\xF2</body></html>";
+  const std::string body =
+      "<html><head><meta charset=\"windows-1251\"></head><body>\xCF\xF0\xE8\xE2\xE5\xF2</body></html>";
   ContentTypeInfo info = ParseContentType("text/html", true);
   ASSERT_EQ(info.charset, "ISO-8859-1");
   ASSERT_TRUE(IsHtmlContentType(info.content_type));

@@ -23,22 +23,38 @@ std::string ToEbcdic(std::string_view ascii) {
   std::string out;
   for (const char c : ascii) {
     unsigned char e = 0x3F;
-    if (c >= 'a' && c <= 'i') e = 0x81 + (c - 'a');
-    else if (c >= 'j' && c <= 'r') e = 0x91 + (c - 'j');
-    else if (c >= 's' && c <= 'z') e = 0xA2 + (c - 's');
-    else if (c >= 'A' && c <= 'I') e = 0xC1 + (c - 'A');
-    else if (c >= 'J' && c <= 'R') e = 0xD1 + (c - 'J');
-    else if (c >= 'S' && c <= 'Z') e = 0xE2 + (c - 'S');
-    else if (c >= '0' && c <= '9') e = 0xF0 + (c - '0');
-    else if (c == ' ') e = 0x40;
-    else if (c == '<') e = 0x4C;
-    else if (c == '>') e = 0x6E;
-    else if (c == '?') e = 0x6F;
-    else if (c == '=') e = 0x7E;
-    else if (c == '"') e = 0x7F;
-    else if (c == '\'') e = 0x7D;
-    else if (c == '.') e = 0x4B;
-    else if (c == '-') e = 0x60;
+    if (c >= 'a' && c <= 'i')
+      e = 0x81 + (c - 'a');
+    else if (c >= 'j' && c <= 'r')
+      e = 0x91 + (c - 'j');
+    else if (c >= 's' && c <= 'z')
+      e = 0xA2 + (c - 's');
+    else if (c >= 'A' && c <= 'I')
+      e = 0xC1 + (c - 'A');
+    else if (c >= 'J' && c <= 'R')
+      e = 0xD1 + (c - 'J');
+    else if (c >= 'S' && c <= 'Z')
+      e = 0xE2 + (c - 'S');
+    else if (c >= '0' && c <= '9')
+      e = 0xF0 + (c - '0');
+    else if (c == ' ')
+      e = 0x40;
+    else if (c == '<')
+      e = 0x4C;
+    else if (c == '>')
+      e = 0x6E;
+    else if (c == '?')
+      e = 0x6F;
+    else if (c == '=')
+      e = 0x7E;
+    else if (c == '"')
+      e = 0x7F;
+    else if (c == '\'')
+      e = 0x7D;
+    else if (c == '.')
+      e = 0x4B;
+    else if (c == '-')
+      e = 0x60;
     out.push_back(static_cast<char>(e));
   }
   return out;

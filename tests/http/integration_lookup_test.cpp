@@ -23,9 +23,8 @@ TEST_F(IntegrationLookup, CatalogueAnswerIsDecodedAsCyrillicText) {
   EXPECT_EQ(text.front(), u'[');
   EXPECT_EQ(text.back(), u']');
   for (const std::u16string_view expected :
-       {u"\"title_ru\":\"Теория Большого взрыва\"", u"\"translator\":\"Кураж-Бамбей\"",
-        u"\"translator\":\"Субтитры\"", u"\"title_en\":\"The Big Bang Theory\"",
-        u"\"iframe_url\":\"http://127.0.0.1:18081/serial/"}) {
+       {u"\"title_ru\":\"Теория Большого взрыва\"", u"\"translator\":\"Кураж-Бамбей\"", u"\"translator\":\"Субтитры\"",
+        u"\"title_en\":\"The Big Bang Theory\"", u"\"iframe_url\":\"http://127.0.0.1:18081/serial/"}) {
     EXPECT_NE(text.find(expected), std::u16string::npos) << platform::Utf16ToUtf8(expected);
   }
 }

@@ -25,9 +25,8 @@ inline const std::string& ServicesProblem() {
         THttpClient client;
         client.Get(std::u16string(base) + u"/test/connection");
       } catch (const std::exception& error) {
-        return "the local stand-in services do not answer at " + platform::Utf16ToUtf8(base) + " (" +
-               error.what() + "); run the tests through scripts/with-services or start them with " +
-               "scripts/services start";
+        return "the local stand-in services do not answer at " + platform::Utf16ToUtf8(base) + " (" + error.what() +
+               "); run the tests through scripts/with-services or start them with " + "scripts/services start";
       }
     }
     return std::string();

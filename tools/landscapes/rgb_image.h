@@ -10,9 +10,7 @@ struct Rgb {
   double r = 0, g = 0, b = 0;  // 0..255
 };
 
-inline Rgb Mix(Rgb a, Rgb b, double t) {
-  return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t};
-}
+inline Rgb Mix(Rgb a, Rgb b, double t) { return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t}; }
 
 inline Rgb Scale(Rgb c, double f) { return {c.r * f, c.g * f, c.b * f}; }
 

@@ -32,14 +32,38 @@ struct Palette {
 };
 
 constexpr std::array kPalettes{
-    Palette{{40, 110, 200}, {185, 220, 240}, {255, 250, 225}, {250, 250, 252}, {95, 115, 150}, {70, 125, 55},
-            {55, 85, 35}, {30, 80, 120}},  // clear day
-    Palette{{70, 50, 120}, {250, 160, 80}, {255, 220, 150}, {240, 170, 150}, {90, 60, 95}, {60, 70, 50},
-            {40, 40, 30}, {60, 40, 70}},  // sunset
-    Palette{{120, 150, 210}, {250, 205, 185}, {255, 240, 200}, {255, 225, 215}, {130, 120, 160},
-            {95, 130, 80}, {60, 80, 45}, {70, 90, 130}},  // dawn
-    Palette{{20, 35, 80}, {200, 120, 110}, {255, 200, 170}, {150, 110, 140}, {55, 50, 80}, {35, 55, 45},
-            {25, 30, 25}, {25, 30, 60}},  // dusk
+    Palette{{40, 110, 200},
+            {185, 220, 240},
+            {255, 250, 225},
+            {250, 250, 252},
+            {95, 115, 150},
+            {70, 125, 55},
+            {55, 85, 35},
+            {30, 80, 120}},  // clear day
+    Palette{{70, 50, 120},
+            {250, 160, 80},
+            {255, 220, 150},
+            {240, 170, 150},
+            {90, 60, 95},
+            {60, 70, 50},
+            {40, 40, 30},
+            {60, 40, 70}},  // sunset
+    Palette{{120, 150, 210},
+            {250, 205, 185},
+            {255, 240, 200},
+            {255, 225, 215},
+            {130, 120, 160},
+            {95, 130, 80},
+            {60, 80, 45},
+            {70, 90, 130}},  // dawn
+    Palette{{20, 35, 80},
+            {200, 120, 110},
+            {255, 200, 170},
+            {150, 110, 140},
+            {55, 50, 80},
+            {35, 55, 45},
+            {25, 30, 25},
+            {25, 30, 60}},  // dusk
 };
 
 // A ridge line: sums of sines, with sharpened crests for mountains.
@@ -48,7 +72,8 @@ struct Ridge {
   double base = 0, amplitude = 0;
   bool peaked = false;
 
-  Ridge(Random& random, double base_y, double amp, bool sharp, int width) : base(base_y), amplitude(amp), peaked(sharp) {
+  Ridge(Random& random, double base_y, double amp, bool sharp, int width)
+      : base(base_y), amplitude(amp), peaked(sharp) {
     double total = 0;
     for (size_t i = 0; i < frequency.size(); ++i) {
       frequency[i] = (1.0 + static_cast<double>(i) * random.Range(1.2, 2.4)) * 2 * kPi / width;
