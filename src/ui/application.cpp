@@ -38,6 +38,13 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
+void TApplication::ResetTerminated() {
+  terminated_ = false;
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
 bool TApplication::ProcessMessage() {
   MSG msg;
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;

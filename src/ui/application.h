@@ -43,8 +43,9 @@ class TApplication {
   void Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
-  // Starts afresh after a Terminate (for programs that run the loop again).
-  void ResetTerminated() { terminated_ = false; }
+  // Starts afresh after a Terminate (for programs that run the loop again):
+  // a quit request still waiting is dropped.
+  void ResetTerminated();
 
   // Handles every message waiting now, without waiting for more.
   void ProcessMessages();

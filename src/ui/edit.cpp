@@ -47,6 +47,10 @@ void TEdit::WndProc(TMessage& message) {
     }
     case CN_BASE + WM_COMMAND:
       return;
+    case WM_CHAR:
+      // A one-line box has no use for Enter; without this it beeps.
+      if (message.WParam == L'\r' && !(GetWindowLongPtrW(Handle(), GWL_STYLE) & ES_MULTILINE)) return;
+      break;
     default:
       break;
   }
