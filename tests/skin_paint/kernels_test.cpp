@@ -22,12 +22,15 @@ TEST(Kernels, BlendRowEqualsReferenceExhaustively) {
                         uint32_t(255 - dv) << 24;
         s[size_t(dv)] = uint32_t(sv) * 0x01010101u;
       }
-      fast = d;
       ref = d;
-      kernels::BlendRow(fast.data(), s.data(), 256, weight);
       kernels::BlendRowReference(ref.data(), s.data(), 256, weight);
-      for (size_t i = 0; i < 256; ++i)
-        ASSERT_EQ(fast[i], ref[i]) << "d " << std::hex << d[i] << " s " << s[i] << std::dec << " weight " << weight;
+      for (const auto& form : kernels::AvailableKernelForms()) {
+        fast = d;
+        form.Blend(fast.data(), s.data(), 256, weight);
+        for (size_t i = 0; i < 256; ++i)
+          ASSERT_EQ(fast[i], ref[i]) << form.Name << " d " << std::hex << d[i] << " s " << s[i] << std::dec
+                                     << " weight " << weight;
+      }
     }
   }
 }
@@ -42,31 +45,44 @@ TEST(Kernels, CompositeRowEqualsReferenceExhaustively) {
         d[size_t(dv)] = uint32_t(dv) * 0x00010101u | uint32_t((dv + sv) & 255) << 24;
         s[size_t(dv)] = uint32_t(sv) | uint32_t(255 - sv) << 8 | uint32_t((sv + dv) & 255) << 16 | uint32_t(sa) << 24;
       }
-      fast = d;
       ref = d;
-      kernels::CompositeRow(fast.data(), s.data(), 256);
       kernels::CompositeRowReference(ref.data(), s.data(), 256);
-      for (size_t i = 0; i < 256; ++i)
-        ASSERT_EQ(fast[i], ref[i]) << "d " << std::hex << d[i] << " s " << s[i];
+      for (const auto& form : kernels::AvailableKernelForms()) {
+        fast = d;
+        form.Composite(fast.data(), s.data(), 256);
+        for (size_t i = 0; i < 256; ++i)
+          ASSERT_EQ(fast[i], ref[i]) << form.Name << " d " << std::hex << d[i] << " s " << s[i];
+      }
     }
   }
 }
 
 TEST(Kernels, RowsOfEveryLengthAndOffset) {
   std::mt19937 rng(99);
-  for (int count = 0; count < 19; ++count) {
+  for (int count = 0; count < 27; ++count) {
     for (int offset = 0; offset < 4; ++offset) {
       std::vector<uint32_t> d(32), s(32);
+      static_assert(27 + 4 < 32);
       for (auto& v : d) v = rng();
       for (auto& v : s) v = rng();
-      auto a = d, b = d;
       const int weight = int(rng() % 256);
-      kernels::BlendRow(a.data() + offset, s.data() + offset, count, weight);
+      auto b = d;
       kernels::BlendRowReference(b.data() + offset, s.data() + offset, count, weight);
-      ASSERT_EQ(a, b) << count << " " << offset;
-      kernels::CompositeRow(a.data() + offset, s.data() + offset, count);
-      kernels::CompositeRowReference(b.data() + offset, s.data() + offset, count);
-      ASSERT_EQ(a, b) << count << " " << offset;
+      auto c = b;
+      kernels::CompositeRowReference(c.data() + offset, s.data() + offset, count);
+      std::vector<uint32_t> fill(32, 1);
+      kernels::FillRow(fill.data() + offset, count, 0xABCDEF01u);
+      for (int i = 0; i < 32; ++i) {
+        const bool inside = i >= offset && i < offset + count;
+        ASSERT_EQ(fill[size_t(i)], inside ? 0xABCDEF01u : 1u) << "fill " << count << " " << offset;
+      }
+      for (const auto& form : kernels::AvailableKernelForms()) {
+        auto a = d;
+        form.Blend(a.data() + offset, s.data() + offset, count, weight);
+        ASSERT_EQ(a, b) << form.Name << " " << count << " " << offset;
+        form.Composite(a.data() + offset, s.data() + offset, count);
+        ASSERT_EQ(a, c) << form.Name << " " << count << " " << offset;
+      }
     }
   }
 }

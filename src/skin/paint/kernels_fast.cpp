@@ -1,4 +1,8 @@
 #include "skin/paint/kernels.h"
+#include "skin/paint/kernels_avx2.h"
+
+#include <algorithm>
+#include <cstdint>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -7,6 +11,14 @@
 namespace vorlan::paint::kernels {
 
 #if defined(__SSE2__)
+
+void FillRow(uint32_t* dst, int32_t count, uint32_t value) {
+  if (avx2::Available()) {
+    avx2::FillRow(dst, count, value);
+  } else {
+    std::fill_n(dst, count, value);
+  }
+}
 
 namespace {
 
@@ -23,7 +35,9 @@ inline __m128i Weigh(__m128i d, __m128i s, __m128i w) {
 
 }  // namespace
 
-void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
+namespace {
+
+void BlendRowSse2(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
   const __m128i w = _mm_set1_epi16(static_cast<int16_t>(weight));
   int32_t i = 0;
   for (; i + 4 <= count; i += 4) {
@@ -36,20 +50,16 @@ void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
   BlendRowReference(dst + i, src + i, count - i, weight);
 }
 
-namespace {
-
 // Per 16-bit lane: each pixel's alpha repeated over its four lanes.
 inline __m128i SpreadAlpha(__m128i pixels16) {
   const __m128i a = _mm_shufflelo_epi16(pixels16, _MM_SHUFFLE(3, 3, 3, 3));
   return _mm_shufflehi_epi16(a, _MM_SHUFFLE(3, 3, 3, 3));
 }
 
-}  // namespace
-
 // The alpha lane rides along with the colours: with the source alpha lane
 // set to 255, ((255 − dA) × sA + dA × 256) >> 8 is exactly
 // dA + ((255 − dA) × sA >> 8), and it leaves dA when sA = 0.
-void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) {
+void CompositeRowSse2(uint32_t* dst, const uint32_t* src, int32_t count) {
   const __m128i alpha_byte = _mm_set1_epi32(static_cast<int>(0xFF000000u));
   int32_t i = 0;
   for (; i + 4 <= count; i += 4) {
@@ -66,12 +76,44 @@ void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) {
   CompositeRowReference(dst + i, src + i, count - i);
 }
 
+}  // namespace
+
+void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
+  if (avx2::Available()) {
+    avx2::BlendRow(dst, src, count, weight);
+  } else {
+    BlendRowSse2(dst, src, count, weight);
+  }
+}
+
+void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) {
+  if (avx2::Available()) {
+    avx2::CompositeRow(dst, src, count);
+  } else {
+    CompositeRowSse2(dst, src, count);
+  }
+}
+
+std::vector<TKernelForm> AvailableKernelForms() {
+  std::vector<TKernelForm> forms = {{"sse2", BlendRowSse2, CompositeRowSse2}};
+  if (avx2::Available()) forms.push_back({"avx2", avx2::BlendRow, avx2::CompositeRow});
+  return forms;
+}
+
 #else
+
+void FillRow(uint32_t* dst, int32_t count, uint32_t value) { std::fill_n(dst, count, value); }
 
 void BlendRow(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
   BlendRowReference(dst, src, count, weight);
 }
 void CompositeRow(uint32_t* dst, const uint32_t* src, int32_t count) { CompositeRowReference(dst, src, count); }
+
+std::vector<TKernelForm> AvailableKernelForms() {
+  std::vector<TKernelForm> forms;
+  if (avx2::Available()) forms.push_back({"avx2", avx2::BlendRow, avx2::CompositeRow});
+  return forms;
+}
 
 #endif
 

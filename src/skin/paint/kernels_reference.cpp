@@ -5,8 +5,6 @@
 
 namespace vorlan::paint::kernels {
 
-void FillRow(uint32_t* dst, int32_t count, uint32_t value) { std::fill_n(dst, count, value); }
-
 void BlendRowReference(uint32_t* dst, const uint32_t* src, int32_t count, int weight) {
   for (int32_t i = 0; i < count; ++i) {
     const uint32_t d = dst[i];
