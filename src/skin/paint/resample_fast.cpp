@@ -94,21 +94,63 @@ void ResampleRows(const TBitmap32& src, TBitmap32& dst, const TContributions& c)
 
 #endif
 
-// Row by row: every contributing source row is added into one accumulator
-// row, which keeps the reads sequential.
+#if defined(__SSE2__)
+
+namespace {
+
+// Adds pair × (packed weights) of two source rows into the int32 sums of
+// every byte.
+void AddRowPair(int32_t* sums, const uint8_t* r0, const uint8_t* r1, size_t bytes, int32_t packed) {
+  const __m128i zero = _mm_setzero_si128();
+  const __m128i w = _mm_set1_epi32(packed);
+  size_t i = 0;
+  for (; i + 16 <= bytes; i += 16) {
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r0 + i));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(r1 + i));
+    const __m128i lo = _mm_unpacklo_epi8(a, b), hi = _mm_unpackhi_epi8(a, b);
+    const __m128i parts[4] = {_mm_unpacklo_epi8(lo, zero), _mm_unpackhi_epi8(lo, zero), _mm_unpacklo_epi8(hi, zero),
+                              _mm_unpackhi_epi8(hi, zero)};
+    for (int k = 0; k < 4; ++k) {
+      auto* at = reinterpret_cast<__m128i*>(sums + i + size_t(k) * 4);
+      _mm_storeu_si128(at, _mm_add_epi32(_mm_loadu_si128(at), _mm_madd_epi16(parts[k], w)));
+    }
+  }
+  const auto w0 = int32_t(int16_t(uint16_t(packed))), w1 = int32_t(int16_t(uint16_t(uint32_t(packed) >> 16)));
+  for (; i < bytes; ++i) sums[i] += w0 * r0[i] + w1 * r1[i];
+}
+
+}  // namespace
+
+// Row by row: pairs of contributing source rows are added into one
+// accumulator row, the weights split as in the horizontal pass.
 void ResampleColumns(const TBitmap32& src, TBitmap32& dst, const TContributions& c) {
-  const auto width = static_cast<size_t>(dst.Width());
-  std::vector<int32_t> sums(width * 4);
+  const TapPairs pairs = PairTaps(c);
+  const size_t bytes = static_cast<size_t>(dst.Width()) * 4;
+  std::vector<int32_t> lo(bytes), hi(bytes);
   for (int32_t y = 0; y < dst.Height(); ++y) {
-    std::fill(sums.begin(), sums.end(), 0);
-    for (int32_t k = c.Start[size_t(y)]; k < c.Start[size_t(y) + 1]; ++k) {
-      const auto* s = reinterpret_cast<const uint8_t*>(src.Row(c.Index[size_t(k)]));
-      const int32_t w = c.Weight[size_t(k)];
-      for (size_t i = 0; i < width * 4; ++i) sums[i] += w * s[i];
+    std::fill(lo.begin(), lo.end(), 0);
+    std::fill(hi.begin(), hi.end(), 0);
+    for (int32_t k = pairs.Start[size_t(y)]; k < pairs.Start[size_t(y) + 1]; ++k) {
+      const auto* r0 = reinterpret_cast<const uint8_t*>(src.Row(pairs.Index0[size_t(k)]));
+      const auto* r1 = reinterpret_cast<const uint8_t*>(src.Row(pairs.Index1[size_t(k)]));
+      AddRowPair(lo.data(), r0, r1, bytes, pairs.Lo[size_t(k)]);
+      if (pairs.AnyHi) AddRowPair(hi.data(), r0, r1, bytes, pairs.Hi[size_t(k)]);
     }
     auto* d = reinterpret_cast<uint8_t*>(dst.Row(y));
-    for (size_t i = 0; i < width * 4; ++i) d[i] = static_cast<uint8_t>(SumToByte(sums[i]));
+    for (size_t i = 0; i < bytes; ++i) {
+      // Wrapping arithmetic: the true sum fits 32 bits.
+      const auto sum = int32_t(uint32_t(lo[i]) + (uint32_t(hi[i]) << 16));
+      d[i] = static_cast<uint8_t>(SumToByte(sum));
+    }
   }
 }
+
+#else
+
+void ResampleColumns(const TBitmap32& src, TBitmap32& dst, const TContributions& c) {
+  ResampleColumnsReference(src, dst, c);
+}
+
+#endif
 
 }  // namespace vorlan::paint
