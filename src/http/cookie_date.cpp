@@ -77,15 +77,11 @@ TCookieTime CookieTimeFromCivil(int year, int month, int day, int hour, int minu
   return TCookieTime(milliseconds(((days * 24 + hour) * 60 + minute) * 60 * 1000 + second * 1000));
 }
 
-TCookieTime CookieTimeMaximum() {
-  return CookieTimeFromCivil(9999, 12, 31, 23, 59, 59) + milliseconds(999);
-}
+TCookieTime CookieTimeMaximum() { return CookieTimeFromCivil(9999, 12, 31, 23, 59, 59) + milliseconds(999); }
 
 TCookieTime CookieTimeMinimum() { return TCookieTime(milliseconds(std::numeric_limits<int64_t>::min() / 2)); }
 
-TCookieTime CookieTimeNow() {
-  return std::chrono::time_point_cast<milliseconds>(std::chrono::system_clock::now());
-}
+TCookieTime CookieTimeNow() { return std::chrono::time_point_cast<milliseconds>(std::chrono::system_clock::now()); }
 
 std::optional<TCookieTime> ParseCookieDate(std::string_view text) {
   std::optional<TimeOfDay> time;

@@ -71,7 +71,8 @@ bool TCookieManager::AddServerCookie(std::string_view field, const TCookieUrl& u
   cookie.expiry = ExpiryOf(*parsed, now);
   cookie.creation = now;
   cookie.last_access = now;
-  const auto old = std::find_if(cookies_.begin(), cookies_.end(), [&](const TCookie& c) { return SameCookie(c, cookie); });
+  const auto old =
+      std::find_if(cookies_.begin(), cookies_.end(), [&](const TCookie& c) { return SameCookie(c, cookie); });
   if (old != cookies_.end()) {
     // A replacement keeps its place in the sending order.
     cookie.creation = old->creation;

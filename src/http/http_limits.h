@@ -7,11 +7,11 @@
 // Every limit of the HTTP client in one place.
 namespace vorlan::http {
 
-inline constexpr size_t kRecvBufferSize = 32768;    // most bytes asked for by one receive
-inline constexpr size_t kSendBufferSize = 32768;    // pieces in which a stream is sent
-inline constexpr size_t kMaxLineLength = 16384;     // bytes of one line before its LF
-inline constexpr int kMaxHeaderLines = 255;         // header (and trailer) lines of one response
-inline constexpr size_t kHeaderFoldWidth = 1024;    // longest request header line before folding
+inline constexpr size_t kRecvBufferSize = 32768;  // most bytes asked for by one receive
+inline constexpr size_t kSendBufferSize = 32768;  // pieces in which a stream is sent
+inline constexpr size_t kMaxLineLength = 16384;   // bytes of one line before its LF
+inline constexpr int kMaxHeaderLines = 255;       // header (and trailer) lines of one response
+inline constexpr size_t kHeaderFoldWidth = 1024;  // longest request header line before folding
 inline constexpr int64_t kMaxBodySize = int64_t{256} * 1024 * 1024;
 inline constexpr int kMaxAuthRetries = 3;
 inline constexpr int kRedirectMaximum = 15;

@@ -67,8 +67,9 @@ std::optional<TSetCookie> ParseSetCookie(std::string_view field) {
     attributes = end == std::string_view::npos ? std::string_view() : attributes.substr(end);
     const size_t attribute_equals = attribute.find('=');
     const std::string_view name = TrimWsp(attribute.substr(0, attribute_equals));
-    const std::string_view value =
-        attribute_equals == std::string_view::npos ? std::string_view() : TrimWsp(attribute.substr(attribute_equals + 1));
+    const std::string_view value = attribute_equals == std::string_view::npos
+                                       ? std::string_view()
+                                       : TrimWsp(attribute.substr(attribute_equals + 1));
     ApplyAttribute(name, value, cookie);
   }
   return cookie;

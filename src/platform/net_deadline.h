@@ -15,9 +15,7 @@ class Deadline {
   static Deadline Now() { return Deadline(Clock::now()); }
   static Deadline After(std::chrono::milliseconds span) { return Deadline(Clock::now() + span); }
   // A non-positive span means no limit.
-  static Deadline AfterOrNever(std::chrono::milliseconds span) {
-    return span.count() > 0 ? After(span) : Never();
-  }
+  static Deadline AfterOrNever(std::chrono::milliseconds span) { return span.count() > 0 ? After(span) : Never(); }
 
   bool IsNever() const { return !at_.has_value(); }
   bool Expired() const { return at_ && Clock::now() >= *at_; }

@@ -8,9 +8,9 @@
 
 #include <cerrno>
 #include <cstring>
-#include <string>
 #include <memory>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "platform/socket.h"
@@ -21,69 +21,122 @@ namespace {
 // errno values as the Windows Sockets codes of the same conditions.
 int WsaCodeFromErrno(int error) {
   switch (error) {
-    case EINTR: return 10004;
-    case EBADF: return 10009;
-    case EACCES: return 10013;
-    case EFAULT: return 10014;
-    case EINVAL: return 10022;
-    case EMFILE: return 10024;
-    case EWOULDBLOCK: return 10035;
-    case EINPROGRESS: return 10036;
-    case EALREADY: return 10037;
-    case ENOTSOCK: return 10038;
-    case EDESTADDRREQ: return 10039;
-    case EMSGSIZE: return 10040;
-    case EPROTOTYPE: return 10041;
-    case ENOPROTOOPT: return 10042;
-    case EPROTONOSUPPORT: return 10043;
-    case ESOCKTNOSUPPORT: return 10044;
-    case EOPNOTSUPP: return 10045;
-    case EPFNOSUPPORT: return 10046;
-    case EAFNOSUPPORT: return 10047;
-    case EADDRINUSE: return 10048;
-    case EADDRNOTAVAIL: return 10049;
-    case ENETDOWN: return 10050;
-    case ENETUNREACH: return 10051;
-    case ENETRESET: return 10052;
-    case ECONNABORTED: return 10053;
-    case ECONNRESET: return 10054;
+    case EINTR:
+      return 10004;
+    case EBADF:
+      return 10009;
+    case EACCES:
+      return 10013;
+    case EFAULT:
+      return 10014;
+    case EINVAL:
+      return 10022;
+    case EMFILE:
+      return 10024;
+    case EWOULDBLOCK:
+      return 10035;
+    case EINPROGRESS:
+      return 10036;
+    case EALREADY:
+      return 10037;
+    case ENOTSOCK:
+      return 10038;
+    case EDESTADDRREQ:
+      return 10039;
+    case EMSGSIZE:
+      return 10040;
+    case EPROTOTYPE:
+      return 10041;
+    case ENOPROTOOPT:
+      return 10042;
+    case EPROTONOSUPPORT:
+      return 10043;
+    case ESOCKTNOSUPPORT:
+      return 10044;
+    case EOPNOTSUPP:
+      return 10045;
+    case EPFNOSUPPORT:
+      return 10046;
+    case EAFNOSUPPORT:
+      return 10047;
+    case EADDRINUSE:
+      return 10048;
+    case EADDRNOTAVAIL:
+      return 10049;
+    case ENETDOWN:
+      return 10050;
+    case ENETUNREACH:
+      return 10051;
+    case ENETRESET:
+      return 10052;
+    case ECONNABORTED:
+      return 10053;
+    case ECONNRESET:
+      return 10054;
     // Writing to a connection the peer has reset: Windows reports a reset.
-    case EPIPE: return 10054;
-    case ENOBUFS: return 10055;
-    case ENOMEM: return 10055;
-    case EISCONN: return 10056;
-    case ENOTCONN: return 10057;
-    case ESHUTDOWN: return 10058;
-    case ETOOMANYREFS: return 10059;
-    case ETIMEDOUT: return 10060;
-    case ECONNREFUSED: return 10061;
-    case ELOOP: return 10062;
-    case ENAMETOOLONG: return 10063;
-    case EHOSTDOWN: return 10064;
-    case EHOSTUNREACH: return 10065;
-    case ENOTEMPTY: return 10066;
-    default: return error;
+    case EPIPE:
+      return 10054;
+    case ENOBUFS:
+      return 10055;
+    case ENOMEM:
+      return 10055;
+    case EISCONN:
+      return 10056;
+    case ENOTCONN:
+      return 10057;
+    case ESHUTDOWN:
+      return 10058;
+    case ETOOMANYREFS:
+      return 10059;
+    case ETIMEDOUT:
+      return 10060;
+    case ECONNREFUSED:
+      return 10061;
+    case ELOOP:
+      return 10062;
+    case ENAMETOOLONG:
+      return 10063;
+    case EHOSTDOWN:
+      return 10064;
+    case EHOSTUNREACH:
+      return 10065;
+    case ENOTEMPTY:
+      return 10066;
+    default:
+      return error;
   }
 }
 
 int WsaCodeFromResolver(int error) {
   switch (error) {
-    case EAI_AGAIN: return 11002;
-    case EAI_BADFLAGS: return 10022;
-    case EAI_FAIL: return 11003;
-    case EAI_FAMILY: return 10047;
+    case EAI_AGAIN:
+      return 11002;
+    case EAI_BADFLAGS:
+      return 10022;
+    case EAI_FAIL:
+      return 11003;
+    case EAI_FAMILY:
+      return 10047;
 #ifdef EAI_NODATA
-    case EAI_NODATA: return 11004;
+    case EAI_NODATA:
+      return 11004;
 #endif
 #ifdef EAI_ADDRFAMILY
-    case EAI_ADDRFAMILY: return 11004;
+    case EAI_ADDRFAMILY:
+      return 11004;
 #endif
-    case EAI_NONAME: return kWsaHostNotFound;
-    case EAI_SOCKTYPE: return 10044;
-    case EAI_SERVICE: return 10109;
-    case EAI_MEMORY: return 10055;
-    case EAI_SYSTEM: return WsaCodeFromErrno(errno);
-    default: return kWsaHostNotFound;
+    case EAI_NONAME:
+      return kWsaHostNotFound;
+    case EAI_SOCKTYPE:
+      return 10044;
+    case EAI_SERVICE:
+      return 10109;
+    case EAI_MEMORY:
+      return 10055;
+    case EAI_SYSTEM:
+      return WsaCodeFromErrno(errno);
+    default:
+      return kWsaHostNotFound;
   }
 }
 
@@ -124,7 +177,6 @@ class FdGuard {
  private:
   int fd_;
 };
-
 
 using AddrinfoList = std::unique_ptr<addrinfo, void (*)(addrinfo*)>;
 
@@ -208,8 +260,7 @@ SocketAddress ResolveHost(std::string_view host, uint16_t port, AddressFamily fa
 
 Socket::~Socket() { Close(); }
 
-Socket::Socket(Socket&& other) noexcept
-    : handle_(std::exchange(other.handle_, kInvalid)), family_(other.family_) {}
+Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)), family_(other.family_) {}
 
 Socket& Socket::operator=(Socket&& other) noexcept {
   if (this != &other) {

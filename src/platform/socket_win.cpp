@@ -150,8 +150,7 @@ SocketAddress ResolveHost(std::string_view host, uint16_t port, AddressFamily fa
 
 Socket::~Socket() { Close(); }
 
-Socket::Socket(Socket&& other) noexcept
-    : handle_(std::exchange(other.handle_, kInvalid)), family_(other.family_) {}
+Socket::Socket(Socket&& other) noexcept : handle_(std::exchange(other.handle_, kInvalid)), family_(other.family_) {}
 
 Socket& Socket::operator=(Socket&& other) noexcept {
   if (this != &other) {
