@@ -46,7 +46,9 @@ std::vector<std::string> FoldHeaderLine(std::string_view line, size_t width) {
     }
     std::string_view piece = line.substr(start, end - start);
     while (!piece.empty() && IsFoldBlank(piece.back())) piece.remove_suffix(1);
-    folded.push_back((prefix ? std::string(" ") : std::string()) + std::string(piece));
+    std::string folded_line(prefix, ' ');
+    folded_line.append(piece.data(), piece.size());
+    folded.push_back(std::move(folded_line));
     start = end;
     while (start < line.size() && IsFoldBlank(line[start])) ++start;
   }
