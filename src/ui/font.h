@@ -14,7 +14,8 @@ class TFont {
  public:
   TFont() = default;
   TFont(std::u16string name, int height, TColor color) : name_(std::move(name)), height_(height), color_(color) {}
-  TFont(const TFont& other) : name_(other.name_), height_(other.height_), color_(other.color_), charset_(other.charset_) {}
+  TFont(const TFont& other)
+      : name_(other.name_), height_(other.height_), color_(other.color_), charset_(other.charset_) {}
   TFont& operator=(const TFont& other);
 
   const std::u16string& Name() const { return name_; }

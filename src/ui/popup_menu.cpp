@@ -19,8 +19,8 @@ void TPopupMenu::Popup(HWND owner, int x, int y) {
     const UINT flags = MF_STRING | (items_[i]->Enabled() ? MF_ENABLED : MF_GRAYED);
     AppendMenuW(menu.get(), flags, i + 1, Wide(items_[i]->Caption()));
   }
-  const UINT chosen = static_cast<UINT>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                                        x, y, 0, owner, nullptr));
+  const UINT chosen = static_cast<UINT>(
+      TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, x, y, 0, owner, nullptr));
   // The menu closes properly only when its owner gets a message afterwards.
   PostMessageW(owner, WM_NULL, 0, 0);
   if (chosen >= 1 && chosen <= items_.size()) items_[chosen - 1]->Click();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <windows.h>
+// (needs windows.h before it)
 #include <shellapi.h>
 
 #include <functional>

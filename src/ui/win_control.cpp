@@ -172,8 +172,7 @@ void TWinControl::BoundsChanged() {
   GetWindowRect(Handle(), &current);
   if (Parent()) MapWindowPoints(HWND_DESKTOP, Parent()->Handle(), reinterpret_cast<POINT*>(&current), 2);
   if (EqualRect(&current, &b)) return;
-  SetWindowPos(Handle(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(Handle(), nullptr, b.left, b.top, b.right - b.left, b.bottom - b.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TWinControl::FontChanged() {

@@ -100,11 +100,11 @@ class TWinControl : public TControl, public TWindowTarget {
   bool ReflectToChild(TMessage& message);
   void RouteMouse(TMessage& message);
 
-  std::vector<TControl*> controls_;      // borrowed: owned by the form
-  std::vector<TWinControl*> tab_list_;   // borrowed: windowed children by tab order
+  std::vector<TControl*> controls_;     // borrowed: owned by the form
+  std::vector<TWinControl*> tab_list_;  // borrowed: windowed children by tab order
   bool tab_stop_ = false;
   bool paints_itself_ = false;
-  TControl* mouse_control_ = nullptr;    // the windowless child that got the button down
+  TControl* mouse_control_ = nullptr;  // the windowless child that got the button down
 };
 
 }  // namespace vorlan::ui

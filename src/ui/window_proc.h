@@ -34,8 +34,8 @@ class TWindowTarget {
  protected:
   // Creates the window bound to this target; the class must be one from
   // RegisterFrameworkClass.
-  HWND CreateBoundWindow(DWORD ex_style, const wchar_t* window_class, const wchar_t* title, DWORD style, int x,
-                         int y, int width, int height, HWND parent, HMENU menu_or_id);
+  HWND CreateBoundWindow(DWORD ex_style, const wchar_t* window_class, const wchar_t* title, DWORD style, int x, int y,
+                         int width, int height, HWND parent, HMENU menu_or_id);
   // Creates a window of a system class and routes it through this target.
   HWND CreateSubclassedWindow(DWORD ex_style, const wchar_t* window_class, const wchar_t* title, DWORD style, int x,
                               int y, int width, int height, HWND parent, HMENU menu_or_id);

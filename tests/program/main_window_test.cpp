@@ -1,4 +1,5 @@
 #include <windows.h>
+// (needs windows.h before it)
 #include <shellapi.h>
 
 #include <gtest/gtest.h>

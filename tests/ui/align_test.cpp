@@ -51,9 +51,8 @@ TEST(AlignItems, PlacesAlignedItems) {
     ASSERT_EQ(items.size(), row.expected.size()) << row.why;
     for (size_t i = 0; i < items.size(); ++i) {
       const RECT& got = items[i].Bounds;
-      EXPECT_TRUE(Same(got, row.expected[i]))
-          << row.why << ": item " << i << " got " << got.left << "," << got.top << "," << got.right << ","
-          << got.bottom;
+      EXPECT_TRUE(Same(got, row.expected[i])) << row.why << ": item " << i << " got " << got.left << "," << got.top
+                                              << "," << got.right << "," << got.bottom;
     }
   }
 }

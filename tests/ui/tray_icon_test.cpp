@@ -68,8 +68,8 @@ TEST(TrayIcon, DoubleClicksOfAnyButtonAndTheTaskBarComingBack) {
   owner.EndLoading();
   int double_clicks = 0;
   icon.OnDblClick = [&double_clicks](TObject&) { ++double_clicks; };
-  for (UINT mouse : {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONUP,
-                     WM_MOUSEMOVE, WM_RBUTTONDOWN}) {
+  for (UINT mouse : {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK, WM_LBUTTONDOWN, WM_LBUTTONUP, WM_MOUSEMOVE,
+                     WM_RBUTTONDOWN}) {
     SendMessageW(icon.Handle(), TTrayIcon::kCallbackMessage, 1, mouse);
   }
   EXPECT_EQ(double_clicks, 3);

@@ -1,11 +1,11 @@
 #include "app/win/main_form.h"
 
 #include "app/banner.h"
+#include "app/banner_fetch.h"
 #include "app/build_config.h"
 #include "app/response_holder.h"
-#include "app/win/sample_response.h"
-#include "app/banner_fetch.h"
 #include "app/win/resource_ids.h"
+#include "app/win/sample_response.h"
 #include "platform/shell_open.h"
 #include "platform/text.h"
 #include "ui/application.h"
@@ -14,6 +14,14 @@ namespace vorlan::app {
 namespace {
 
 std::u16string Host(const char* configured) { return platform::Utf8ToUtf16(configured); }
+
+// The program's icon in the size the system uses for the given metrics
+// (empty where the program has no icon resource, as in tests).
+ui::UniqueIcon LoadProgramIcon(int metric_width, int metric_height) {
+  return ui::UniqueIcon(
+      static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VORLAN_IDI_MAINICON), IMAGE_ICON,
+                                    GetSystemMetrics(metric_width), GetSystemMetrics(metric_height), 0)));
+}
 
 // Tahoma 8 points at 96 pixels per inch.
 ui::TFont TahomaEight(ui::TColor color) { return ui::TFont(u"Tahoma", -11, color); }
@@ -126,9 +134,7 @@ void TMainForm::CreateComponents() {
   TrayIcon1 = &Add<ui::TTrayIcon>();
   TrayIcon1->SetName(u"TrayIcon1");
   if (services_.tray_notify) TrayIcon1->Notify = services_.tray_notify;
-  TrayIcon1->SetIcon(ui::UniqueIcon(static_cast<HICON>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VORLAN_IDI_MAINICON), IMAGE_ICON,
-                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0))));
+  TrayIcon1->SetIcon(LoadProgramIcon(SM_CXSMICON, SM_CYSMICON));
   TrayIcon1->SetPopupMenu(PopupMenu1);
   TrayIcon1->SetVisible(true);
   TrayIcon1->OnDblClick = [this](ui::TObject& sender) { TrayIcon1DblClick(sender); };
@@ -143,13 +149,8 @@ void TMainForm::CreateComponents() {
 }
 
 void TMainForm::LoadIcons() {
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  const auto load = [instance](int metric_x, int metric_y) {
-    return ui::UniqueIcon(static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(VORLAN_IDI_MAINICON), IMAGE_ICON,
-                                                        GetSystemMetrics(metric_x), GetSystemMetrics(metric_y), 0)));
-  };
-  big_icon_ = load(SM_CXICON, SM_CYICON);
-  small_icon_ = load(SM_CXSMICON, SM_CYSMICON);
+  big_icon_ = LoadProgramIcon(SM_CXICON, SM_CYICON);
+  small_icon_ = LoadProgramIcon(SM_CXSMICON, SM_CYSMICON);
   if (big_icon_) SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon_.get()));
   if (small_icon_) SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon_.get()));
 }
