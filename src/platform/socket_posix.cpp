@@ -14,6 +14,7 @@
 #include <utility>
 
 #include "platform/socket.h"
+#include "platform/socket_address_native.h"
 
 namespace vorlan::platform {
 namespace {
@@ -180,57 +181,10 @@ class FdGuard {
 
 using AddrinfoList = std::unique_ptr<addrinfo, void (*)(addrinfo*)>;
 
-struct SockaddrBuffer {
-  sockaddr_storage storage{};
-  socklen_t length = 0;
-  const sockaddr* Get() const { return reinterpret_cast<const sockaddr*>(&storage); }
-};
-
-SockaddrBuffer ToSockaddr(const SocketAddress& address) {
-  SockaddrBuffer buffer;
-  if (address.family == AddressFamily::kIPv6) {
-    auto* v6 = reinterpret_cast<sockaddr_in6*>(&buffer.storage);
-    v6->sin6_family = AF_INET6;
-    v6->sin6_port = htons(address.port);
-    v6->sin6_scope_id = address.scope_id;
-    std::memcpy(&v6->sin6_addr, address.bytes, 16);
-    buffer.length = sizeof(sockaddr_in6);
-  } else {
-    auto* v4 = reinterpret_cast<sockaddr_in*>(&buffer.storage);
-    v4->sin_family = AF_INET;
-    v4->sin_port = htons(address.port);
-    std::memcpy(&v4->sin_addr, address.bytes, 4);
-    buffer.length = sizeof(sockaddr_in);
-  }
-  return buffer;
-}
-
-bool FromSockaddr(const sockaddr* from, SocketAddress& address) {
-  if (from->sa_family == AF_INET6 && address.family == AddressFamily::kIPv6) {
-    const auto* v6 = reinterpret_cast<const sockaddr_in6*>(from);
-    std::memcpy(address.bytes, &v6->sin6_addr, 16);
-    address.scope_id = v6->sin6_scope_id;
-    return true;
-  }
-  if (from->sa_family == AF_INET && address.family == AddressFamily::kIPv4) {
-    std::memcpy(address.bytes, &reinterpret_cast<const sockaddr_in*>(from)->sin_addr, 4);
-    return true;
-  }
-  return false;
-}
-
-std::optional<SocketAddress> LiteralAddress(std::string_view host, uint16_t port, AddressFamily family) {
-  SocketAddress address;
-  address.family = family;
-  address.port = port;
-  std::string text(host);
-  if (family == AddressFamily::kIPv4) {
-    if (IsLocalhostName(host)) text.assign("127.0.0.1");
-  }
-  const int domain = family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET;
-  if (::inet_pton(domain, text.c_str(), address.bytes) == 1) return address;
-  return std::nullopt;
-}
+using native::FromSockaddr;
+using native::LiteralAddress;
+using native::SockaddrBuffer;
+using native::ToSockaddr;
 
 }  // namespace
 
