@@ -36,6 +36,18 @@ TEST(MainWindow, OuterSizeStaysFixedWhateverTheResizeAttempt) {
   EXPECT_EQ(hit, HTBORDER);
 }
 
+TEST(MainWindow, CarriesItsOwnSkinAndSelectsItAtCreation) {
+  MainFormFixture f;
+  const skin::TSkinManager& manager = *f.Form().SkinManager1;
+  EXPECT_EQ(skin::DefaultManager(), &manager) << "the first manager is the default one";
+  EXPECT_TRUE(manager.Active());
+  EXPECT_EQ(manager.SkinName(), u"Rorur Udari (internal)");
+  EXPECT_TRUE(manager.SkinIsPacked) << "taken from the package stored in the program";
+  EXPECT_EQ(manager.SkinInfo(), u"10");
+  EXPECT_EQ(manager.SkinDirectory(), u"c:\\Skins");
+  EXPECT_EQ(manager.Skin.gd.size(), 72u);
+}
+
 TEST(MainWindow, HasOnlyTheCloseButtonAndTheLayoutsCaption) {
   MainFormFixture f;
   const LONG_PTR style = GetWindowLongPtrW(f.Window(), GWL_STYLE);

@@ -8,6 +8,7 @@
 #include "app/win/sample_response.h"
 #include "platform/shell_open.h"
 #include "platform/text.h"
+#include "skin/internal/internal_skin.h"
 #include "ui/application.h"
 
 namespace vorlan::app {
@@ -117,6 +118,15 @@ void TMainForm::CreateComponents() {
   SkinImage1->SetAlign(ui::TAlign::alClient);
   SkinImage1->SetStretch(true);
   SkinImage1->SetProportional(true);
+
+  // The first manager of the process becomes the default one; it takes the
+  // program's own skin, stored inside the program, when its settings are in.
+  SkinManager1 = std::make_unique<skin::TSkinManager>();
+  SkinManager1->BeginLoading();
+  SkinManager1->InternalSkins.Add(skin::MakeInternalSkin());
+  SkinManager1->SetSkinDirectory(u"c:\\Skins");
+  SkinManager1->SetSkinName(skin::kInternalSkinName);
+  SkinManager1->Loaded();
 
   HttpClient1 = std::make_unique<http::THttpClient>();
 
