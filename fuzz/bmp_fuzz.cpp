@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <span>
 
-#include "skin/paint/bitmap32.h"
-#include "skin/paint/decoded_image.h"
-#include "skin/paint/image_errors.h"
+#include "paint/bitmap32.h"
+#include "paint/decoded_image.h"
+#include "paint/image_errors.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::span<const uint8_t> bytes(data, size);

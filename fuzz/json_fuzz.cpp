@@ -32,8 +32,8 @@ void Visit(const JsonValue& value, int depth) {
     Check(!parsed.has_value());
     // Messages travel as UTF-8 C strings: a lone surrogate becomes U+FFFD
     // and a U+0000 ends them, as it ends the box's text.
-    const std::u16string expected = vorlan::platform::Utf8ToUtf16(
-        vorlan::platform::Utf16ToUtf8(vorlan::app::InvalidIntegerMessage(text)));
+    const std::u16string expected =
+        vorlan::platform::Utf8ToUtf16(vorlan::platform::Utf16ToUtf8(vorlan::app::InvalidIntegerMessage(text)));
     Check(error.Message() == expected.substr(0, expected.find(u'\0')));
   }
   if (value.IsNumber()) Check(!text.empty());

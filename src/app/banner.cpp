@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/paint/resample.h"
+#include "paint/resample.h"
 
 namespace vorlan::app {
 namespace {

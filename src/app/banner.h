@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "skin/paint/bitmap32.h"
-#include "skin/paint/geometry.h"
+#include "paint/bitmap32.h"
+#include "paint/geometry.h"
 
 // The banner picture at the top of the main window.
 namespace vorlan::app {

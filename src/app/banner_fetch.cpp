@@ -1,7 +1,7 @@
 #include "app/banner_fetch.h"
 
 #include "app/banner.h"
-#include "skin/paint/jpeg_decoder.h"
+#include "paint/jpeg_decoder.h"
 
 namespace vorlan::app {
 

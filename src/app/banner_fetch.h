@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/paint/bitmap32.h"
+#include "paint/bitmap32.h"
 
 namespace vorlan::app {
 

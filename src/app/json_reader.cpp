@@ -1,8 +1,8 @@
 #include "app/json_reader.h"
 
 #include <cstdint>
-#include <string>
 #include <iterator>
+#include <string>
 #include <utility>
 #include <vector>
 

@@ -34,8 +34,7 @@ class FileDescriptor {
 };
 
 [[noreturn]] void ThrowCannotCreate(std::u16string_view file_name, int error_number) {
-  throw FileCreateError(
-      CannotCreateFileMessage(FullPathName(file_name), Utf8ToUtf16(std::strerror(error_number))));
+  throw FileCreateError(CannotCreateFileMessage(FullPathName(file_name), Utf8ToUtf16(std::strerror(error_number))));
 }
 
 }  // namespace

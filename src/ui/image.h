@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/paint/bitmap32.h"
+#include "paint/bitmap32.h"
 #include "ui/control.h"
 
 namespace vorlan::ui {

@@ -13,9 +13,7 @@ struct GrammarCase {
   const char* why;
 };
 
-void ExpectGrammar(const GrammarCase& c) {
-  EXPECT_EQ(ParseJson(c.text).has_value(), c.parses) << c.why;
-}
+void ExpectGrammar(const GrammarCase& c) { EXPECT_EQ(ParseJson(c.text).has_value(), c.parses) << c.why; }
 
 TEST(JsonGrammar, AcceptsEveryKindOfValueAtTopLevel) {
   const GrammarCase cases[] = {

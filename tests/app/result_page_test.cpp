@@ -64,9 +64,8 @@ TEST(ResultPage, CountLinesAppearOnlyForNonZeroCounts) {
   EXPECT_EQ(Page({negative}),
             WithHeadAndFoot({title, english, voice, u"Сезонов: -2147483648 <br>", u"Серий: -1 <br>", frame}))
       << "negative counts are written with their sign";
-  EXPECT_EQ(Page({both, plain}),
-            WithHeadAndFoot({title, english, voice, u"Сезонов: 2147483647 <br>", u"Серий: 192 <br>", frame, title,
-                             english, voice, frame}))
+  EXPECT_EQ(Page({both, plain}), WithHeadAndFoot({title, english, voice, u"Сезонов: 2147483647 <br>",
+                                                  u"Серий: 192 <br>", frame, title, english, voice, frame}))
       << "six lines, then the next record in list order";
 }
 
@@ -116,11 +115,16 @@ TEST(ResultPage, FrameAddressesAreLimitedToHttpAndHttps) {
 
 TEST(ResultPage, FileBytesAreMarkThenUtf8LinesEachEndedByCrLf) {
   EXPECT_EQ(ResultPageBytes({}), "\xEF\xBB\xBF");
-  EXPECT_EQ(ResultPageBytes({u"a", u"", u"Я"}), "\xEF\xBB\xBF" "a\r\n\r\n\xD0\xAF\r\n");
+  EXPECT_EQ(ResultPageBytes({u"a", u"", u"Я"}),
+            "\xEF\xBB\xBF"
+            "a\r\n\r\n\xD0\xAF\r\n");
   EXPECT_EQ(ResultPageBytes({std::u16string(1, char16_t(0xD800)) + u"x"}), "\xEF\xBB\xBF\xEF\xBF\xBDx\r\n")
       << "a lone surrogate becomes U+FFFD";
   EXPECT_EQ(ResultPageBytes({u"\U0001F600"}), "\xEF\xBB\xBF\xF0\x9F\x98\x80\r\n") << "a pair is one character";
-  EXPECT_EQ(ResultPageBytes({u"a\nb"}), "\xEF\xBB\xBF" "a\nb\r\n") << "breaks inside a line are kept as they are";
+  EXPECT_EQ(ResultPageBytes({u"a\nb"}),
+            "\xEF\xBB\xBF"
+            "a\nb\r\n")
+      << "breaks inside a line are kept as they are";
 }
 
 }  // namespace

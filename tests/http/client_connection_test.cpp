@@ -75,9 +75,9 @@ TEST(ClientConnection, StaleConnectionsAreReplacedWithoutError) {
 }
 
 TEST(ClientConnection, ErrorAnswerIsConsumedAndTheConnectionReused) {
-  LoopbackServer server({{ReadRequest(),
-                          Send(Answer("HTTP/1.1 404 Not Found", {"Content-Type: text/html"}, "<html>missing</html>")),
-                          ReadRequest(), Send(kOk)}});
+  LoopbackServer server(
+      {{ReadRequest(), Send(Answer("HTTP/1.1 404 Not Found", {"Content-Type: text/html"}, "<html>missing</html>")),
+        ReadRequest(), Send(kOk)}});
   THttpClient client;
   EXPECT_EQ(ErrorOf(client, server.Url("/missing")), "HTTP/1.1 404 Not Found");
   EXPECT_EQ(client.Get(server.Url("/present")), u"ok");
@@ -95,9 +95,8 @@ TEST(ClientConnection, ChunkedBodyInManyPiecesStaysExact) {
     chunked += size + piece + "\r\n";
   }
   chunked += "0\r\nX-Sum: done\r\n\r\n";
-  LoopbackServer server(
-      {{ReadRequest(), Send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"), Send(chunked), ReadRequest(),
-        Send(Answer("HTTP/1.1 200 OK", {}, body))}});
+  LoopbackServer server({{ReadRequest(), Send("HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n"), Send(chunked),
+                          ReadRequest(), Send(Answer("HTTP/1.1 200 OK", {}, body))}});
   THttpClient client;
   std::vector<uint8_t> stream;
   client.Get(server.Url("/big"), stream);
@@ -124,10 +123,12 @@ TEST(ClientConnection, FailuresGiveTheLayersMessages) {
       {silent.Url("/"), "Connection Closed Gracefully.", "closed without an answer"},
       {silent.Url("/"), "Socket Error # 10054\r\nConnection reset by peer.", "reset without an answer"},
       {silent.Url("/"), "Read timed out.", "a server that never answers"},
-      {u"http://127.0.0.1:" + std::u16string(u"") + [&] {
-         const std::string port = std::to_string(closed_port);
-         return std::u16string(port.begin(), port.end());
-       }() + u"/",
+      {u"http://127.0.0.1:" + std::u16string(u"") +
+           [&] {
+             const std::string port = std::to_string(closed_port);
+             return std::u16string(port.begin(), port.end());
+           }() +
+           u"/",
        "Socket Error # 10061\r\nConnection refused.", "nobody listens"},
       {u"http://" + std::u16string(70, u'a') + u".invalid/", "Socket Error # 11001\r\nHost not found.",
        "a name no resolver knows"},

@@ -29,8 +29,9 @@ std::string RequestBytes(std::u16string_view url) {
 }
 
 TEST(ClientRequest, ExactBytesOfTheTwoServices) {
-  EXPECT_EQ(RequestBytes(u"http://api.example/api/videos.json?kinopoisk_id=123&api_token=0123456789abcdef0123456789abcdef"),
-            Expected("/api/videos.json?kinopoisk_id=123&api_token=0123456789abcdef0123456789abcdef", "api.example"));
+  EXPECT_EQ(
+      RequestBytes(u"http://api.example/api/videos.json?kinopoisk_id=123&api_token=0123456789abcdef0123456789abcdef"),
+      Expected("/api/videos.json?kinopoisk_id=123&api_token=0123456789abcdef0123456789abcdef", "api.example"));
   EXPECT_EQ(RequestBytes(u"http://pics.example/400/200/nature/"), Expected("/400/200/nature/", "pics.example"));
 }
 
@@ -79,7 +80,8 @@ TEST(ClientRequest, HostFieldAndPortRules) {
 
 TEST(ClientRequest, NoBodyOrConnectionFields) {
   const std::string sent = RequestBytes(u"http://h/x");
-  for (const char* field : {"Connection:", "Content-Length:", "Range:", "Content-Range:", "Cookie:", "Authorization:"}) {
+  for (const char* field :
+       {"Connection:", "Content-Length:", "Range:", "Content-Range:", "Cookie:", "Authorization:"}) {
     EXPECT_EQ(sent.find(field), std::string::npos) << field;
   }
 }
@@ -133,7 +135,8 @@ TEST(ClientRequest, UnknownProtocolKeepsTheEarlierPort) {
 }
 
 TEST(ClientRequest, CookiesGoBackToTheirHostOnly) {
-  const std::string set = "HTTP/1.1 200 OK\r\nSet-Cookie: pic=7; Path=/\r\nSet-Cookie: seen=1\r\nContent-Length: 0\r\n\r\n";
+  const std::string set =
+      "HTTP/1.1 200 OK\r\nSet-Cookie: pic=7; Path=/\r\nSet-Cookie: seen=1\r\nContent-Length: 0\r\n\r\n";
   MemoryNetwork network({{set}, {kOk}, {kOk}});
   THttpClient client(network.Connector());
   client.Get(u"http://pics.example/400/200/nature/");
@@ -147,7 +150,8 @@ TEST(ClientRequest, CookiesGoBackToTheirHostOnly) {
 }
 
 TEST(ClientRequest, BasicAuthorisationFromUrlCredentials) {
-  const std::string challenge = "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n";
+  const std::string challenge =
+      "HTTP/1.1 401 Unauthorized\r\nWWW-Authenticate: Basic realm=\"r\"\r\nContent-Length: 0\r\n\r\n";
   MemoryNetwork network({{challenge}, {kOk}});
   THttpClient client(network.Connector());
   EXPECT_EQ(client.Get(u"http://user:pw@h/x"), u"[]");

@@ -46,23 +46,38 @@ TEST(ClientResponse, BodyFramings) {
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n0\r\n\r\n", true, {"hello", ""}, "chunked"},
       {"HTTP/1.1 200 OK\r\nTransfer-Encoding: Chunked\r\nContent-Length: 3\r\n\r\n"
        "3;name=\"v\"\r\nabc\r\nA ; ext\r\n0123456789\r\n0\r\nX-Trailer: 1\r\n\r\n",
-       true, {"abc0123456789", ""}, "chunk extensions, hex sizes, trailers; chunked beats the length"},
+       true,
+       {"abc0123456789", ""},
+       "chunk extensions, hex sizes, trailers; chunked beats the length"},
       {"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n", true, {"", ""}, "empty body with a length"},
       {"HTTP/1.1 204 No Content\r\n\r\n", true, {"", ""}, "204 has no body"},
-      {"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 100 Continue\r\nX: y\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\nok",
-       true, {"ok", ""}, "100 answers are skipped"},
+      {"HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 100 Continue\r\nX: y\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: "
+       "2\r\n\r\nok",
+       true,
+       {"ok", ""},
+       "100 answers are skipped"},
       {"HTTP/1.1 200 OK\nContent-Length: 2\n\nok", true, {"ok", ""}, "bare LF line ends"},
-      {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nshort", false, {"", "Connection Closed Gracefully."},
+      {"HTTP/1.1 200 OK\r\nContent-Length: 10\r\n\r\nshort",
+       false,
+       {"", "Connection Closed Gracefully."},
        "a cut-off length body fails"},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhel", false, {"", "Connection Closed Gracefully."},
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhel",
+       false,
+       {"", "Connection Closed Gracefully."},
        "a cut-off chunk fails"},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n", false,
-       {"", "Connection Closed Gracefully."}, "no last chunk fails"},
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n5\r\nhello\r\n",
+       false,
+       {"", "Connection Closed Gracefully."},
+       "no last chunk fails"},
       {"HTTP/1.1 200 OK\r\nContent-Length: 5\r\n\r\nhello", false, {"hello", ""}, "close right after a full body"},
       {"", false, {"", "Connection Closed Gracefully."}, "closed before the status line"},
-      {"HTTP/1.1 200 OK\r\nContent-Length: 268435457\r\n\r\n", true, {"", "Response body too large."},
+      {"HTTP/1.1 200 OK\r\nContent-Length: 268435457\r\n\r\n",
+       true,
+       {"", "Response body too large."},
        "length over the limit"},
-      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10000001\r\n", true, {"", "Response body too large."},
+      {"HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\n\r\n10000001\r\n",
+       true,
+       {"", "Response body too large."},
        "chunk over the limit"},
       {"HTTP/1.1 200 OK\r\nContent-Length: 2\r\n\r\n", true, {"", "Read timed out."}, "a stalled body times out"},
   };
@@ -88,8 +103,8 @@ TEST(ClientResponse, StatusesThatFailCarryTheStatusLine) {
     std::u16string body;
     const char* why;
   } rows[] = {
-      {"HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: 9\r\n\r\n<p>no</p>", "HTTP/1.1 404 Not Found",
-       404, u"<p>no</p>", "404 with its body"},
+      {"HTTP/1.1 404 Not Found\r\nContent-Type: text/html\r\nContent-Length: 9\r\n\r\n<p>no</p>",
+       "HTTP/1.1 404 Not Found", 404, u"<p>no</p>", "404 with its body"},
       {"HTTP/1.1 302 Found\r\nLocation: /elsewhere\r\nContent-Length: 0\r\n\r\n", "HTTP/1.1 302 Found", 302, u"",
        "redirects are not followed"},
       {"HTTP/1.1 301 Moved\r\n\r\n", "HTTP/1.1 301 Moved", 301, u"", "3xx without Location"},
@@ -148,13 +163,12 @@ TEST(ClientResponse, TextFormDecodesByCharsetAndHtmlMeta) {
   } rows[] = {
       {"Content-Type: application/json; charset=utf-8", "[\"\xd0\x9e\"]", u"[\"О\"]", "utf-8 charset"},
       {"Content-Type: application/json", "\xd0\x9e", u"\u00d0\u009e", "no charset: one character per byte"},
-      {"Content-Type: text/html",
-       "<html><head><meta charset=\"windows-1251\"></head><body>\xce\xe9</body></html>",
+      {"Content-Type: text/html", "<html><head><meta charset=\"windows-1251\"></head><body>\xce\xe9</body></html>",
        u"<html><head><meta charset=\"windows-1251\"></head><body>Ой</body></html>", "meta charset wins"},
   };
   for (const Row& row : rows) {
-    const std::string reply =
-        "HTTP/1.1 200 OK\r\n" + row.fields + "\r\nContent-Length: " + std::to_string(row.body.size()) + "\r\n\r\n" + row.body;
+    const std::string reply = "HTTP/1.1 200 OK\r\n" + row.fields +
+                              "\r\nContent-Length: " + std::to_string(row.body.size()) + "\r\n\r\n" + row.body;
     MemoryNetwork network({MemoryAnswer(reply)});
     THttpClient client(network.Connector());
     EXPECT_EQ(client.Get(u"http://h/x"), row.text) << row.why;
@@ -162,8 +176,9 @@ TEST(ClientResponse, TextFormDecodesByCharsetAndHtmlMeta) {
 }
 
 TEST(ClientResponse, ResponseFields) {
-  MemoryNetwork network({{"HTTP/1.1  201   Created\r\nX-A: 1\r\n  2\r\nConnection:  Close \r\n"
-                          "Content-Type: text/plain\r\nContent-Length: 0\r\n\r\n"}});
+  MemoryNetwork network(
+      {{"HTTP/1.1  201   Created\r\nX-A: 1\r\n  2\r\nConnection:  Close \r\n"
+        "Content-Type: text/plain\r\nContent-Length: 0\r\n\r\n"}});
   THttpClient client(network.Connector());
   client.Get(u"http://h/x");
   const THttpResponse& response = client.Response();
@@ -179,8 +194,13 @@ TEST(ChunkSize, ReadsHexAndTreatsInvalidAsZero) {
   struct Row {
     const char* line;
     uint64_t size;
-  } rows[] = {{"5", 5},        {" a ", 10},     {"1F;x=y", 31}, {"zz", 0},
-              {"", 0},         {"-1", 0},       {"ffffffffffffffff", 0xffffffffffffffffu},
+  } rows[] = {{"5", 5},
+              {" a ", 10},
+              {"1F;x=y", 31},
+              {"zz", 0},
+              {"", 0},
+              {"-1", 0},
+              {"ffffffffffffffff", 0xffffffffffffffffu},
               {"10000000000000000", 0}};
   for (const Row& row : rows) EXPECT_EQ(ParseChunkSize(row.line), row.size) << row.line;
 }

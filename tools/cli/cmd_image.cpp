@@ -12,11 +12,11 @@
 
 #include "cli/commands.h"
 #include "cli/image_bmp_writer.h"
+#include "paint/decoded_image.h"
+#include "paint/resample.h"
 #include "platform/error.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
-#include "skin/paint/decoded_image.h"
-#include "skin/paint/resample.h"
 
 namespace vorlan::cli {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "skin/paint/bitmap32.h"
+#include "paint/bitmap32.h"
 
 namespace vorlan::cli {
 

@@ -1,7 +1,7 @@
 #include "cli/skin_info_json.h"
 
 #include "cli/skin_json_writer.h"
-#include "skin/paint/bitmap32.h"
+#include "paint/bitmap32.h"
 
 namespace vorlan::cli {
 namespace {

@@ -15,7 +15,8 @@ std::u16string AnsiToUtf16(std::string_view bytes) {
 std::string Utf16ToAnsi(std::u16string_view text) {
   if (text.empty()) return {};
   const std::wstring wide(text.begin(), text.end());
-  const int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?", nullptr);
+  const int length =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, "?", nullptr);
   std::string bytes(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), bytes.data(), length, "?", nullptr);
   return bytes;

@@ -54,8 +54,8 @@ EntryKind ClassifyEntry(std::u16string_view upper_value) {
     default:
       break;
   }
-  const bool image = upper_value.find(u".JPG") != std::u16string_view::npos ||
-                     upper_value.find(u".BMP") != std::u16string_view::npos;
+  const bool image =
+      upper_value.find(u".JPG") != std::u16string_view::npos || upper_value.find(u".BMP") != std::u16string_view::npos;
   return image ? EntryKind::Plain : EntryKind::None;
 }
 

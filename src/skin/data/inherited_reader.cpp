@@ -31,7 +31,8 @@ std::int32_t InheritedReader::ReadInteger(std::u16string_view section, std::u16s
   if (own && as_value(*own) != -1) {
     result = as_value(*own);
   } else {
-    const auto inherited = FindInAncestors(section, key, [&](std::u16string_view text) { return as_value(text) != -1; });
+    const auto inherited =
+        FindInAncestors(section, key, [&](std::u16string_view text) { return as_value(text) != -1; });
     if (inherited) result = ResolveSysColor(as_value(*inherited));
   }
   return std::min(result, limit);

@@ -114,8 +114,8 @@ void TLoadedSkin::InitMaskIndexes(std::int32_t index_global_info) {
     section.ImgBL = GetMaskIndex(index, u"IMGBTMLEFT");
     section.ImgBR = GetMaskIndex(index, u"IMGBTMRIGHT");
     section.Props[0].TextureIndex = GetTextureIndex(index, section.ClassName, u"PATTERN");
-    section.Props[1].TextureIndex = section.States > 1 ? GetTextureIndex(index, section.ClassName, u"HOTPATTERN")
-                                                       : section.Props[0].TextureIndex;
+    section.Props[1].TextureIndex =
+        section.States > 1 ? GetTextureIndex(index, section.ClassName, u"HOTPATTERN") : section.Props[0].TextureIndex;
     section.Props[2].TextureIndex = section.States > 2 && section.UseState2
                                         ? GetTextureIndex(index, section.ClassName, u"PATTERN2")
                                         : section.Props[1].TextureIndex;

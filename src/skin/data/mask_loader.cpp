@@ -1,10 +1,10 @@
 #include <algorithm>
 
+#include "paint/bitmap32.h"
 #include "skin/data/image_entries.h"
 #include "skin/data/skin_files.h"
 #include "skin/data/skin_images.h"
 #include "skin/data/skin_loader.h"
-#include "skin/paint/bitmap32.h"
 
 namespace vorlan::skin {
 namespace {

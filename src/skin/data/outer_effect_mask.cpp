@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
+#include "paint/bitmap32.h"
+#include "paint/colors.h"
 #include "skin/data/skin_loader.h"
-#include "skin/paint/bitmap32.h"
-#include "skin/paint/colors.h"
 
 namespace vorlan::skin {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "skin/paint/adjust.h"
-#include "skin/paint/pixel_math.h"
+#include "paint/adjust.h"
+#include "paint/pixel_math.h"
 
 namespace vorlan::skin {
 

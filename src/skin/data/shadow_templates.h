@@ -1,7 +1,7 @@
 #pragma once
 
+#include "paint/bitmap32.h"
 #include "skin/data/loaded_skin.h"
-#include "skin/paint/bitmap32.h"
 
 // The frame-shadow images of forms with extended borders.
 namespace vorlan::skin {

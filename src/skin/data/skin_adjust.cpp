@@ -5,10 +5,10 @@
 #include <string_view>
 #include <vector>
 
+#include "paint/adjust.h"
+#include "paint/bitmap32.h"
+#include "paint/colors.h"
 #include "skin/data/skin_images.h"
-#include "skin/paint/adjust.h"
-#include "skin/paint/bitmap32.h"
-#include "skin/paint/colors.h"
 
 namespace vorlan::skin {
 

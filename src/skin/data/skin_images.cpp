@@ -1,9 +1,9 @@
 #include "skin/data/skin_images.h"
 
-#include "skin/paint/adjust.h"
-#include "skin/paint/bitmap32.h"
-#include "skin/paint/decoded_image.h"
-#include "skin/paint/jpeg_decoder.h"
+#include "paint/adjust.h"
+#include "paint/bitmap32.h"
+#include "paint/decoded_image.h"
+#include "paint/jpeg_decoder.h"
 
 namespace vorlan::skin {
 

@@ -13,10 +13,10 @@
 namespace vorlan::skin {
 
 struct TSkinLoadSource {
-  const TSkinOptions* Options = nullptr;         // the current options; none loads an empty skin
-  const TSkinConvertor* Package = nullptr;       // the unpacked package of a packed skin
-  const TSkinOptions* CommonSections = nullptr;  // extra sections merged into the skin, or none
-  std::int32_t Brightness = 0;                   // the manager's brightness (PNG premultiplication)
+  const TSkinOptions* Options = nullptr;             // the current options; none loads an empty skin
+  const TSkinConvertor* Package = nullptr;           // the unpacked package of a packed skin
+  const TSkinOptions* CommonSections = nullptr;      // extra sections merged into the skin, or none
+  std::int32_t Brightness = 0;                       // the manager's brightness (PNG premultiplication)
   std::function<void(double version)> CheckVersion;  // run while the skin-wide values are read
 };
 

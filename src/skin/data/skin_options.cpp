@@ -67,8 +67,8 @@ TSkinOptions TSkinOptions::FromText(std::u16string_view text) {
     }
     const std::size_t equals = line.find(u'=');
     if (current == nullptr || equals == std::u16string_view::npos) continue;
-    current->Entries.push_back(
-        Entry{std::u16string(TrimSkinText(line.substr(0, equals))), std::u16string(TrimSkinText(line.substr(equals + 1)))});
+    current->Entries.push_back(Entry{std::u16string(TrimSkinText(line.substr(0, equals))),
+                                     std::u16string(TrimSkinText(line.substr(equals + 1)))});
   }
   return options;
 }

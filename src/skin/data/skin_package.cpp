@@ -37,7 +37,7 @@ std::unique_ptr<MemoryStream> InflateMember(Stream& packed, std::uint32_t size) 
   CopyStreamBytes(*content, inflater, size);
   std::uint8_t extra = 0;
   if (inflater.Read(std::span(&extra, 1)) != 0) ThrowZDecompressionError(-3);  // longer than declared
-  if (!inflater.AtStreamEnd()) throw EReadError();                              // trailer missing
+  if (!inflater.AtStreamEnd()) throw EReadError();                             // trailer missing
   content->Seek(0);
   return content;
 }

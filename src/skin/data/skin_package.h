@@ -39,7 +39,7 @@ class TSkinConvertor {
   const TSkImageItem* FindFile(std::u16string_view upper_name) const;
 
   std::unique_ptr<MemoryStream> Options;  // none without an options member
-  Stream* PackedData = nullptr;            // borrowed while reading
+  Stream* PackedData = nullptr;           // borrowed while reading
   std::int32_t ImageCount = 0;
   TSkImageItems Files;
 };

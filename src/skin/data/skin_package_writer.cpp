@@ -40,15 +40,16 @@ std::vector<std::uint8_t> StoredZlibStream(std::span<const std::uint8_t> content
                content.begin() + static_cast<std::ptrdiff_t>(offset + length));
     offset += length;
   } while (offset < content.size());
-  AppendUInt32BigEndian(out, static_cast<std::uint32_t>(adler32(adler32(0, nullptr, 0), content.data(),
-                                                                 static_cast<uInt>(content.size()))));
+  AppendUInt32BigEndian(out, static_cast<std::uint32_t>(
+                                 adler32(adler32(0, nullptr, 0), content.data(), static_cast<uInt>(content.size()))));
   return out;
 }
 
 std::vector<std::uint8_t> DeflatedZlibStream(std::span<const std::uint8_t> content) {
   uLongf length = compressBound(static_cast<uLong>(content.size()));
   std::vector<std::uint8_t> out(length);
-  const int result = compress2(out.data(), &length, content.data(), static_cast<uLong>(content.size()), Z_BEST_COMPRESSION);
+  const int result =
+      compress2(out.data(), &length, content.data(), static_cast<uLong>(content.size()), Z_BEST_COMPRESSION);
   if (result != Z_OK) throw EZCompressionError(result, std::string(ZLibCodeText(result)));
   out.resize(length);
   return out;

@@ -13,7 +13,8 @@ void Stream::ReadBuffer(std::span<std::uint8_t> buffer) {
 
 std::size_t MemoryStream::Read(std::span<std::uint8_t> buffer) {
   const std::int64_t available = std::max<std::int64_t>(0, Size() - position_);
-  const std::size_t count = static_cast<std::size_t>(std::min<std::int64_t>(available, static_cast<std::int64_t>(buffer.size())));
+  const std::size_t count =
+      static_cast<std::size_t>(std::min<std::int64_t>(available, static_cast<std::int64_t>(buffer.size())));
   if (count > 0) std::memcpy(buffer.data(), bytes_.data() + position_, count);
   position_ += static_cast<std::int64_t>(count);
   return count;

@@ -22,17 +22,34 @@ std::int32_t FrameHeight(const TSkinMaskData& mask) {
 }
 
 std::string_view PaletteColorName(int index) {
-  static constexpr std::string_view kNames[kPaletteSize] = {
-      "pcMainColor",          "pcLabelText",          "pcWebText",
-      "pcWebTextHot",         "pcEditText",           "pcEditBG",
-      "pcSelectionBG",        "pcSelectionText",      "pcSelectionBG_Focused",
-      "pcSelectionText_Focused", "pcEditBG_Inverted", "pcEditText_Inverted",
-      "pcEditBG_OddRow",      "pcEditBG_EvenRow",     "pcEditText_Ok",
-      "pcEditText_Warning",   "pcEditText_Alert",     "pcEditText_Caution",
-      "pcEditText_Bypassed",  "pcEditBG_Ok",          "pcEditBG_Warning",
-      "pcEditBG_Alert",       "pcEditBG_Caution",     "pcEditBG_Bypassed",
-      "pcEditText_Highlight1", "pcEditText_Highlight2", "pcEditText_Highlight3",
-      "pcBorder"};
+  static constexpr std::string_view kNames[kPaletteSize] = {"pcMainColor",
+                                                            "pcLabelText",
+                                                            "pcWebText",
+                                                            "pcWebTextHot",
+                                                            "pcEditText",
+                                                            "pcEditBG",
+                                                            "pcSelectionBG",
+                                                            "pcSelectionText",
+                                                            "pcSelectionBG_Focused",
+                                                            "pcSelectionText_Focused",
+                                                            "pcEditBG_Inverted",
+                                                            "pcEditText_Inverted",
+                                                            "pcEditBG_OddRow",
+                                                            "pcEditBG_EvenRow",
+                                                            "pcEditText_Ok",
+                                                            "pcEditText_Warning",
+                                                            "pcEditText_Alert",
+                                                            "pcEditText_Caution",
+                                                            "pcEditText_Bypassed",
+                                                            "pcEditBG_Ok",
+                                                            "pcEditBG_Warning",
+                                                            "pcEditBG_Alert",
+                                                            "pcEditBG_Caution",
+                                                            "pcEditBG_Bypassed",
+                                                            "pcEditText_Highlight1",
+                                                            "pcEditText_Highlight2",
+                                                            "pcEditText_Highlight3",
+                                                            "pcBorder"};
   if (index < 0 || index >= kPaletteSize) return {};
   return kNames[index];
 }

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "paint/geometry.h"
 #include "skin/data/skin_bitmap.h"
-#include "skin/paint/geometry.h"
 
 // The records a loaded skin consists of: sections, states, image entries,
 // outer effects, skin-wide values and global colours.

@@ -1,0 +1,137 @@
+#include "paint/copies.h"
+
+#include <algorithm>
+
+#include "paint/copy_area.h"
+#include "paint/kernels.h"
+#include "paint/pixel_math.h"
+
+namespace vorlan::paint {
+
+void CopyKeyed(TBitmap32& dst, const TBitmap32& src, int32_t x, TColor key, int32_t y) {
+  const TCopyArea a = ClipCopyArea(MakeRect(x, y, src.Width(), src.Height()), src.Bounds(), dst.Size(), src.Size());
+  if (a.IsEmpty()) return;
+  const uint32_t key_word = ColorToPixel(key);
+  for (int32_t row = 0; row < a.Height; ++row) {
+    uint32_t* d = dst.Row(a.DstY + row) + a.DstX;
+    const uint32_t* s = src.Row(a.SrcY + row) + a.SrcX;
+    for (int32_t i = 0; i < a.Width; ++i) {
+      if (s[i] != key_word) d[i] = s[i] | 0xFF000000u;
+    }
+  }
+}
+
+void CopyKeyedRect(TBitmap32& dst, const TBitmap32& src, int32_t x, bool useParent, const TCacheInfo& cacheInfo,
+                   TColor key, const TRect& srcRect, int32_t y) {
+  const TCopyArea a = ClipInclusiveArea({x, y}, srcRect, dst.Size(), src.Size());
+  if (a.IsEmpty()) return;
+  const uint32_t key_word = ColorToPixel(key);
+  const TBitmap32* parent = cacheInfo.Bmp;
+
+  if (useParent && cacheInfo.Ready && parent != nullptr && parent != &dst) {
+    for (int32_t row = 0; row < a.Height; ++row) {
+      const int32_t dy = a.DstY + row;
+      const int32_t py = dy + cacheInfo.Y;
+      if (py < 0 || py >= parent->Height()) continue;
+      uint32_t* d = dst.Row(dy);
+      const uint32_t* s = src.Row(a.SrcY + row) + a.SrcX;
+      const uint32_t* p = parent->Row(py);
+      for (int32_t i = 0; i < a.Width; ++i) {
+        const int32_t dx = a.DstX + i;
+        const int32_t px_ = dx + cacheInfo.X;
+        if (px_ >= parent->Width()) break;
+        if (s[i] != key_word) {
+          d[dx] = s[i];
+        } else if (px_ >= 0) {
+          d[dx] = p[px_];
+        }
+      }
+    }
+    return;
+  }
+
+  const bool parent_is_dst = useParent && cacheInfo.Ready && parent == &dst;
+  const uint32_t fill = ColorToPixel(cacheInfo.FillColor) & 0x00FFFFFFu;
+  for (int32_t row = 0; row < a.Height; ++row) {
+    uint32_t* d = dst.Row(a.DstY + row) + a.DstX;
+    const uint32_t* s = src.Row(a.SrcY + row) + a.SrcX;
+    for (int32_t i = 0; i < a.Width; ++i) {
+      const bool is_key = s[i] == key_word;
+      if (parent_is_dst) {
+        if (!is_key) d[i] = s[i] | 0xFF000000u;
+      } else if (cacheInfo.Ready) {
+        if (!is_key) d[i] = s[i];
+      } else {
+        d[i] = is_key ? fill : s[i];
+      }
+    }
+  }
+}
+
+void BlendKeyedRect(TBitmap32& dst, int32_t x, int32_t y, TColor key, double k, const TRect& srcRect,
+                    const TBitmap32& src) {
+  const TCopyArea a = ClipInclusiveArea({x, y}, srcRect, dst.Size(), src.Size());
+  if (a.IsEmpty()) return;
+  const uint32_t key_word = ColorToPixel(key);
+  auto mix = [k](int s, int d) { return px::TruncByte(s - (s - d) * k); };
+  for (int32_t row = 0; row < a.Height; ++row) {
+    uint32_t* d = dst.Row(a.DstY + row) + a.DstX;
+    const uint32_t* s = src.Row(a.SrcY + row) + a.SrcX;
+    for (int32_t i = 0; i < a.Width; ++i) {
+      if (s[i] == key_word) continue;
+      d[i] = px::Pack(mix(px::Blue(s[i]), px::Blue(d[i])), mix(px::Green(s[i]), px::Green(d[i])),
+                      mix(px::Red(s[i]), px::Red(d[i])), px::Alpha(d[i]));
+    }
+  }
+}
+
+void BlendBitmaps(TBitmap32& dst, const TBitmap32& src, int weight, TPoint dstPoint, const TRect& srcRect) {
+  const TCopyArea a = ClipInclusiveArea(dstPoint, srcRect, dst.Size(), src.Size());
+  if (a.IsEmpty()) return;
+  const int w = std::clamp(weight, 0, 255);
+  for (int32_t row = 0; row < a.Height; ++row) {
+    kernels::BlendRow(dst.Row(a.DstY + row) + a.DstX, src.Row(a.SrcY + row) + a.SrcX, a.Width, w);
+  }
+}
+
+namespace {
+
+TPoint CornerOffset(const TMaskCorner& m, int cornerKind) {
+  switch (cornerKind) {
+    case kCornerTopRight:
+      return {m.FrameWidth - m.WR, 0};
+    case kCornerBottomLeft:
+      return {0, m.FrameHeight - m.WB};
+    case kCornerBottomRight:
+      return {m.FrameWidth - m.WR, m.FrameHeight - m.WB};
+    default:
+      return {0, 0};
+  }
+}
+
+}  // namespace
+
+void FillKeyFromBitmap(TBitmap32& dst, const TBitmap32& src, const TRect& dstRect, TPoint srcPoint,
+                       const TMaskCorner* mask, int cornerKind) {
+  if (srcPoint.X < 0 || srcPoint.Y < 0) return;
+  const int32_t width = std::min(dstRect.Width(), src.Width() - srcPoint.X);
+  const int32_t height = std::min(dstRect.Height(), src.Height() - srcPoint.Y);
+  const bool masked = mask != nullptr && mask->Bmp != nullptr;
+  const TPoint corner = masked ? CornerOffset(*mask, cornerKind) : TPoint{};
+  for (int32_t row = 0; row < height; ++row) {
+    const int32_t dy = dstRect.Top + row;
+    if (dy < 0 || dy >= dst.Height()) continue;
+    uint32_t* d = dst.Row(dy);
+    const uint32_t* s = src.Row(srcPoint.Y + row) + srcPoint.X;
+    for (int32_t i = 0; i < width; ++i) {
+      const int32_t dx = dstRect.Left + i;
+      if (dx < 0 || dx >= dst.Width()) continue;
+      const uint32_t test =
+          masked ? mask->Bmp->Pixel(mask->R.Left + corner.X + i, mask->R.Top + corner.Y + row) : d[dx];
+      if (masked && !mask->Bmp->Contains(mask->R.Left + corner.X + i, mask->R.Top + corner.Y + row)) continue;
+      if ((test & 0x00FFFFFFu) == 0x00FF00FFu) d[dx] = s[i];
+    }
+  }
+}
+
+}  // namespace vorlan::paint

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+#include "paint/bitmap32.h"
+#include "paint/cache_info.h"
+#include "paint/geometry.h"
+
+// Copies of skin image pieces through their mask rows: each channel of the
+// mask pixel weighs the destination (white keeps it, black gives the source).
+namespace vorlan::paint {
+
+// maskR is the mask record's area R: the mask row of source row r is
+// r + height(maskR) div 2.
+void CopyWithMask(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, const TRect& maskR, bool useParent,
+                  const TCacheInfo& cacheInfo, const TBitmap32& src);
+
+// The piece (srcX, srcY, srcW, srcH) of src stretched onto (x, y, w, h) of
+// dst through the mask piece maskOffset rows below it; maskOffset 0 means a
+// plain stretched copy.
+void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskOffset, const TBitmap32& src,
+                     TBitmap32& dst, int32_t srcH, int32_t srcW, int32_t srcY, int32_t srcX, int32_t h);
+
+}  // namespace vorlan::paint

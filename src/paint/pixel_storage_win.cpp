@@ -1,0 +1,50 @@
+#include <windows.h>
+
+#include <utility>
+
+#include "paint/bitmap32.h"
+#include "paint/pixel_storage.h"
+
+namespace vorlan::paint {
+
+PixelStorage::PixelStorage(int32_t width, int32_t height, bool top_down) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = top_down ? -height : height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  handle_ = bitmap;
+  if (bitmap == nullptr || bits == nullptr) {
+    Release();
+    throw BitmapError(kOutOfMemoryMessage);
+  }
+  // GDI may still be writing to the section from an earlier batch.
+  GdiFlush();
+  bits_ = static_cast<uint8_t*>(bits);
+}
+
+PixelStorage::~PixelStorage() { Release(); }
+
+PixelStorage::PixelStorage(PixelStorage&& other) noexcept
+    : bits_(std::exchange(other.bits_, nullptr)), handle_(std::exchange(other.handle_, nullptr)) {}
+
+PixelStorage& PixelStorage::operator=(PixelStorage&& other) noexcept {
+  if (this != &other) {
+    Release();
+    bits_ = std::exchange(other.bits_, nullptr);
+    handle_ = std::exchange(other.handle_, nullptr);
+  }
+  return *this;
+}
+
+void PixelStorage::Release() noexcept {
+  if (handle_ != nullptr) DeleteObject(static_cast<HBITMAP>(handle_));
+  handle_ = nullptr;
+  bits_ = nullptr;
+}
+
+}  // namespace vorlan::paint

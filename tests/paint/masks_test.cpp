@@ -1,0 +1,134 @@
+#include "paint/masks.h"
+
+#include <gtest/gtest.h>
+
+#include "paint/pixel_math.h"
+#include "paint_test_util.h"
+
+namespace vorlan::paint {
+namespace {
+
+using testing::Ch;
+using testing::Filled;
+
+// A 3 × 4 strip: image rows 0..1, mask rows 2..3 (mask record R height 4).
+TBitmap32 Strip(uint32_t image, uint32_t mask) {
+  TBitmap32 src = Filled(3, 4, image);
+  for (int y = 2; y < 4; ++y)
+    for (int x = 0; x < 3; ++x) src.SetPixel(x, y, mask);
+  return src;
+}
+
+TEST(CopyWithMask, WhiteKeepsAlmostTheDestinationAndBlackGivesTheSource) {
+  struct Case {
+    uint32_t mask;
+    int expected;
+    const char* why;
+  } cases[] = {
+      {0x00FFFFFF, 200 * 255 / 256 + 0, "mask 255: d × 255/256 + s/256 truncated (s = 0 here)"},
+      {0x00000000, 0, "mask 0: the source channel exactly"},
+      {0x00808080, (200 - 0) * 128 >> 8, "half"},
+  };
+  for (const auto& c : cases) {
+    const TBitmap32 src = Strip(0xFF000000, c.mask);
+    TBitmap32 dst = Filled(2, 1, 0x11C8C8C8);
+    CopyWithMask({0, 0, 2, 1}, {0, 0, 2, 1}, dst, {0, 0, 3, 4}, false, EmptyCacheInfo(), src);
+    EXPECT_EQ(Ch(dst.Pixel(0, 0), 0), c.expected) << c.why;
+    EXPECT_EQ(Ch(dst.Pixel(0, 0), 24), 0x11) << "not ready: alpha unchanged";
+  }
+  const TBitmap32 src = Strip(0xFF0A141E, 0x00FFFFFF);
+  TBitmap32 dst = Filled(1, 1, 0x00FFFFFF);
+  CopyWithMask({0, 0, 1, 1}, {0, 0, 1, 1}, dst, {0, 0, 3, 4}, false, EmptyCacheInfo(), src);
+  EXPECT_EQ(dst.Pixel(0, 0), px::Pack((255 * 255 + 0x1E) >> 8, (255 * 255 + 0x14) >> 8, (255 * 255 + 0x0A) >> 8, 0));
+}
+
+TEST(CopyWithMask, KeyPixelsByCacheInfoAndUseParent) {
+  TBitmap32 parent = Filled(4, 4, 0x12345678);
+  struct Case {
+    TCacheInfo ci;
+    bool use_parent;
+    uint32_t expected;
+    const char* why;
+  } cases[] = {
+      {MakeCacheInfo(&parent, 0, 0), true, 0x12345678, "ready + parent: the whole parent word"},
+      {MakeCacheInfo(&parent, 0, 0), false, 0xFFFF00FF, "ready, no parent: mask blend (black) and A 255"},
+      {{nullptr, 0, 0, 0x7F112233, {}, false}, true, 0x7F332211, "not ready + parent: fill colour with its top byte"},
+      {{nullptr, 0, 0, 0x7F112233, {}, false}, false, 0x44444444, "not ready, no parent: left alone"},
+  };
+  for (const auto& c : cases) {
+    const TBitmap32 src = Strip(kKeyPixel, 0x00000000);
+    TBitmap32 dst = Filled(1, 1, 0x44444444);
+    CopyWithMask({0, 0, 1, 1}, {0, 0, 1, 1}, dst, {0, 0, 3, 4}, c.use_parent, c.ci, src);
+    EXPECT_EQ(dst.Pixel(0, 0), c.expected) << c.why;
+  }
+}
+
+TEST(CopyWithMask, SourceKeepsOneColumnSpare) {
+  const TBitmap32 src = Strip(0xFF000000, 0);
+  TBitmap32 dst = Filled(3, 1, 0xFFFFFFFF);
+  CopyWithMask({0, 0, 3, 1}, {0, 0, 3, 1}, dst, {0, 0, 3, 4}, false, EmptyCacheInfo(), src);
+  EXPECT_EQ(dst.Pixel(1, 0), 0xFF000000u);
+  EXPECT_EQ(dst.Pixel(2, 0), 0xFFFFFFFFu) << "the last source column is not used";
+}
+
+TEST(StretchWithMask, OnePixelPieceByItsMaskRed) {
+  struct Case {
+    uint32_t mask;
+    uint32_t expected;
+    const char* why;
+  } cases[] = {
+      {0x00FFFFFF, 0x10203040, "white mask paints nothing"},
+      {0x00000000, 0xFF0000FF, "black mask fills with the image colour, A 255"},
+      {0x00800000, px::Pack((0x40 * 128 + 0xFF * 128) >> 8, (0x30 * 128) >> 8, (0x20 * 128) >> 8, 0x10),
+       "red byte 128 blends"},
+  };
+  for (const auto& c : cases) {
+    TBitmap32 src = Filled(1, 2, 0x000000FF);
+    src.SetPixel(0, 1, c.mask);
+    TBitmap32 dst = Filled(4, 3, 0x10203040);
+    StretchWithMask(0, 0, 4, false, 1, src, dst, 1, 1, 0, 0, 3);
+    EXPECT_EQ(dst.Pixel(3, 2), c.expected) << c.why;
+  }
+}
+
+TEST(StretchWithMask, NothingForDegenerateDestinations) {
+  TBitmap32 src = Filled(2, 4, 0xFF000000);
+  struct Case {
+    int x, y, w, h;
+  } cases[] = {{-1, 0, 3, 3}, {0, -1, 3, 3}, {0, 0, 1, 3}, {0, 0, 3, 1}, {0, 0, 3, 0}};
+  for (const auto& c : cases) {
+    TBitmap32 dst = Filled(4, 4, 0x12345678);
+    StretchWithMask(c.x, c.y, c.w, false, 0, src, dst, 2, 2, 0, 0, c.h);
+    EXPECT_EQ(dst.Pixel(1, 1), 0x12345678u) << c.x << " " << c.y << " " << c.w << " " << c.h;
+  }
+}
+
+TEST(StretchWithMask, PlainStretchWithoutMaskOffset) {
+  TBitmap32 src(2, 1);
+  src.SetPixel(0, 0, 0x11111111);
+  src.SetPixel(1, 0, 0x22222222);
+  TBitmap32 dst = Filled(4, 2, 0);
+  StretchWithMask(0, 0, 4, false, 0, src, dst, 1, 2, 0, 0, 2);
+  EXPECT_EQ(dst.Pixel(0, 1), 0x11111111u);
+  EXPECT_EQ(dst.Pixel(1, 0), 0x11111111u);
+  EXPECT_EQ(dst.Pixel(2, 0), 0x22222222u);
+  EXPECT_EQ(dst.Pixel(3, 1), 0x22222222u);
+}
+
+TEST(StretchWithMask, BlackMaskedStretchCopiesTheImageOpaque) {
+  // 2 × 2 image over a 2 × 2 black mask, stretched to 4 × 4 (larger: nearest pixels).
+  TBitmap32 src = Filled(2, 4, 0);
+  src.SetPixel(0, 0, 0x000000FF);
+  src.SetPixel(1, 0, 0x0000FF00);
+  src.SetPixel(0, 1, 0x00FF0000);
+  src.SetPixel(1, 1, 0x00FFFFFF);
+  TBitmap32 dst = Filled(4, 4, 0x12345678);
+  StretchWithMask(0, 0, 4, false, 2, src, dst, 2, 2, 0, 0, 4);
+  EXPECT_EQ(dst.Pixel(0, 0), 0xFF0000FFu);
+  EXPECT_EQ(dst.Pixel(3, 0), 0xFF00FF00u);
+  EXPECT_EQ(dst.Pixel(0, 3), 0xFFFF0000u);
+  EXPECT_EQ(dst.Pixel(3, 3), 0xFFFFFFFFu);
+}
+
+}  // namespace
+}  // namespace vorlan::paint
