@@ -177,7 +177,7 @@ class Reader {
     for (;;) {
       const size_t run_start = pos_;
       while (!AtEnd() && Peek() != '"' && Peek() != '\\') ++pos_;
-      AppendRaw(out, text_.substr(run_start, pos_ - run_start));
+      platform::AppendUtf8ToUtf16(out, text_.substr(run_start, pos_ - run_start));
       if (AtEnd()) return false;
       if (Peek() == '"') {
         ++pos_;
@@ -229,52 +229,6 @@ class Reader {
     }
     pos_ += 4;
     unit = static_cast<char16_t>(value);
-    return true;
-  }
-
-  // Raw bytes of a string. Text that came from UTF-16 is valid UTF-8 and is
-  // decoded here; anything else goes through the general decoder.
-  static void AppendRaw(std::u16string& out, std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-      const auto b0 = static_cast<unsigned char>(bytes[i]);
-      if (b0 < 0x80) {
-        out.push_back(b0);
-        ++i;
-        continue;
-      }
-      const size_t length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : 2;
-      if (b0 < 0xC2 || b0 > 0xF4 || i + length > bytes.size() || !IsWellFormed(bytes.substr(i, length))) {
-        out += platform::Utf8ToUtf16(bytes.substr(i));
-        return;
-      }
-      char32_t cp = b0 & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
-      for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
-      if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-      } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-      }
-      i += length;
-    }
-  }
-
-  // A multi-byte sequence without overlong forms, surrogates or values
-  // beyond U+10FFFF.
-  static bool IsWellFormed(std::string_view sequence) {
-    const auto b0 = static_cast<unsigned char>(sequence[0]);
-    const auto b1 = static_cast<unsigned char>(sequence[1]);
-    unsigned char low = 0x80, high = 0xBF;
-    if (b0 == 0xE0) low = 0xA0;
-    if (b0 == 0xED) high = 0x9F;
-    if (b0 == 0xF0) low = 0x90;
-    if (b0 == 0xF4) high = 0x8F;
-    if (b1 < low || b1 > high) return false;
-    for (size_t k = 2; k < sequence.size(); ++k) {
-      if ((static_cast<unsigned char>(sequence[k]) & 0xC0) != 0x80) return false;
-    }
     return true;
   }
 

@@ -39,7 +39,12 @@ bool IsContinuation(uint8_t b) { return (b & 0xC0) == 0x80; }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
-  out.reserve(utf8.size());
+  AppendUtf8ToUtf16(out, utf8);
+  return out;
+}
+
+void AppendUtf8ToUtf16(std::u16string& out, std::string_view utf8) {
+  out.reserve(out.size() + utf8.size());
   const size_t n = utf8.size();
   size_t i = 0;
   while (i < n) {
@@ -93,7 +98,6 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     AppendCodePoint(out, cp);
     i = j;
   }
-  return out;
 }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {

@@ -1,4 +1,5 @@
 #include "cli/skin_info_loader.h"
+#include "platform/ascii.h"
 
 #include <filesystem>
 #include <memory>
@@ -23,7 +24,8 @@ std::u16string WithTrailingBackslash(std::u16string directory) {
 std::u16string SkinNameOfFile(std::u16string_view file) {
   const std::size_t slash = file.find_last_of(u"\\/");
   std::u16string name(slash == std::u16string_view::npos ? file : file.substr(slash + 1));
-  if (name.size() > 4 && skin::UpperCaseAscii(name.substr(name.size() - 4)) == u".ASZ") name.resize(name.size() - 4);
+  if (name.size() > 4 && platform::AsciiUpperCopy(name.substr(name.size() - 4)) == u".ASZ")
+    name.resize(name.size() - 4);
   return name;
 }
 

@@ -34,7 +34,5 @@ std::u16string NormalizeCommonSections(std::u16string_view text);
 // A colour as skins write it: negative values stand for system colours and
 // become the current system colour of their low byte.
 TColor ResolveSysColor(TColor color);
-// Each channel trunc(x*a + (1-x)*b); the top byte of a stays.
-TColor MixColors(TColor a, TColor b, double x);
 
 }  // namespace vorlan::skin

@@ -1,4 +1,5 @@
 #include "skin/data/skin_manager.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 
@@ -209,7 +210,7 @@ void TSkinManager::RepaintForms(bool /*do_lock_forms: the skin-change animation 
 }
 
 void TSkinManager::UpdateSkinSection(std::u16string_view section_name) {
-  const std::u16string upper = UpperCaseAscii(section_name);
+  const std::u16string upper = platform::AsciiUpperCopy(section_name);
   Broadcast(scSectionChanged, reinterpret_cast<std::intptr_t>(upper.c_str()));
 }
 

@@ -1,6 +1,7 @@
 // Selecting and loading a skin: package file, skin directory or internal skin.
 #include <optional>
 
+#include "platform/ascii.h"
 #include "platform/error.h"
 #include "platform/text.h"
 #include "skin/data/manager_directory.h"
@@ -50,7 +51,7 @@ void TSkinManager::SelectSkin(std::u16string_view value) {
   Fire(OnBeforeChange);
   g_skin_changing = true;
   Skin.CommonSkinData.Active = false;
-  if (FSkinName.size() > 4 && UpperCaseAscii(FSkinName.substr(FSkinName.size() - 4)) == u".ASZ") {
+  if (FSkinName.size() > 4 && platform::AsciiUpperCopy(FSkinName.substr(FSkinName.size() - 4)) == u".ASZ") {
     FSkinName.resize(FSkinName.size() - 4);
   }
   SkinIsPacked = SkinFileExists(WithTrailingBackslash(FSkinDirectory) + FSkinName + std::u16string(kPackageExtension));

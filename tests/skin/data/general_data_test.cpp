@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "paint/colors.h"
 #include "platform/syscolor.h"
 #include "skin/data/skin_errors.h"
 #include "skin/data/skin_loader.h"
@@ -200,8 +201,8 @@ TEST(SkinGeneralData, PaletteFromGlobalInfoAndEdit) {
 }
 
 TEST(SkinGeneralData, MixColorsKeepsTheTopByteOfTheFirst) {
-  EXPECT_EQ(MixColors(0x01FF8000, 0x00000080, 0.5), 0x017F4040);
-  EXPECT_EQ(MixColors(0x000000FF, 0x00000000, 0.999), 0x000000FE) << "truncated, not rounded";
+  EXPECT_EQ(paint::MixColors(0x01FF8000, 0x00000080, 0.5), 0x017F4040);
+  EXPECT_EQ(paint::MixColors(0x000000FF, 0x00000000, 0.999), 0x000000FE) << "truncated, not rounded";
 }
 
 TEST(SkinGeneralData, OuterEffects) {
