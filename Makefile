@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps linux win64 win32 test test-linux test-win64 run bench fuzz clean
+.PHONY: all deps check linux linux-release win64 win32 test test-linux test-win64 run bench fuzz clean
 
 all: linux win64 win32
 
@@ -17,6 +17,12 @@ build/win64/build.ninja: | deps
 	cmake --preset win64 >/dev/null
 build/win32/build.ninja: | deps
 	cmake --preset win32 >/dev/null
+
+# The habits a tool can judge: style rules, floors of the includes, formatting.
+check: deps
+	scripts/check-style
+	scripts/check-floors
+	scripts/check-format
 
 linux: deps build/linux/build.ninja
 	cmake --build build/linux -j $(JOBS)
@@ -31,15 +37,19 @@ test-linux: linux
 test-win64: win64
 	scripts/with-services scripts/wine-session ctest --test-dir build/win64 -j $(JOBS) --output-on-failure
 
-test: linux win64 win32
+# The optimised build (benchmarks included) is built here too, so that
+# `make bench` cannot break unseen.
+linux-release: deps
+	cmake --preset linux-release >/dev/null
+	cmake --build build/linux-release -j $(JOBS)
+
+test: check linux win64 win32 linux-release
 	$(MAKE) --no-print-directory test-linux test-win64
 
 run: deps
 	@scripts/run-program
 
-bench: deps
-	cmake --preset linux-release >/dev/null
-	cmake --build build/linux-release -j $(JOBS)
+bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
 
 fuzz: deps

@@ -6,10 +6,10 @@
 #include <zlib.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "common/ratio_reporter.h"
 #include "skin/data/skin_errors.h"
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_package_writer.h"
@@ -137,32 +137,15 @@ void BM_ZlibInflateMembers(benchmark::State& state) {
 }
 BENCHMARK(BM_ZlibInflateMembers)->Unit(benchmark::kMillisecond);
 
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Time(const std::string& name) const {
-    const auto it = times_.find(name);
-    return it == times_.end() ? 0 : it->second;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   std::printf("package: %zu bytes\n", Package().size());
-  RatioReporter reporter;
+  bench::RatioReporter reporter(bench::RatioReporter::Clock::Wall);
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double ours = reporter.Time("BM_LoadSkinPackage");
-  const double zlib = reporter.Time("BM_ZlibInflateMembers");
-  if (ours > 0 && zlib > 0)
-    std::printf("skin load (unpack + options + masks) / zlib inflate alone: %.2f\n", ours / zlib);
+  reporter.PrintRatio("skin load (unpack + options + masks) / zlib inflate alone", "BM_LoadSkinPackage",
+                      "BM_ZlibInflateMembers");
   benchmark::Shutdown();
   return 0;
 }

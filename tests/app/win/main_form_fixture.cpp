@@ -1,13 +1,13 @@
 #include "main_form_fixture.h"
 
 #include "app/win/startup.h"
-#include "jpeg_maker.h"
 #include "platform/text.h"
+#include "support/jpeg_maker.h"
 
 namespace vorlan::app::testing {
 
 std::vector<uint8_t> PlainJpeg(int width, int height, uint32_t rgb) {
-  return MakeJpeg(width, height, false, [rgb](int, int) { return rgb; });
+  return vorlan::testing::MakeRgbJpeg(width, height, [rgb](int, int) { return rgb; });
 }
 
 MainFormFixture::MainFormFixture() {
