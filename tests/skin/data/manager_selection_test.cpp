@@ -122,7 +122,9 @@ TEST_F(ManagerSelection, NewerSkinVersionsWarnButLoad) {
     }
     EXPECT_EQ(manager.SkinName(), u"Versioned") << row.version;
     EXPECT_TRUE(manager.SkinningRules().Contains(srStdDialogs)) << "dialog skinning is given back";
-    if (row.warns) EXPECT_FALSE(box.DialogsSkinnedWhileShown[0]) << "the warning keeps the platform's look";
+    if (row.warns) {
+      EXPECT_FALSE(box.DialogsSkinnedWhileShown[0]) << "the warning keeps the platform's look";
+    }
     EXPECT_FALSE(StdDialogsNotSkinned()) << "and the hook skins dialogs again afterwards";
   }
 }
