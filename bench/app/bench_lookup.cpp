@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/build_config.h"
 #include "app/json_reader.h"
 #include "app/result_page.h"
 #include "app/video_records.h"
@@ -19,6 +20,8 @@ namespace {
 constexpr int kEntries = 10000;
 
 std::u16string CatalogueAnswer() {
+  // The players live on the catalogue's host, as the stand-in catalogue serves them.
+  const std::string player = std::string("http://") + vorlan::app::build_config::kCatalogueHost + "/serial/";
   std::string json = "[";
   for (int i = 0; i < kEntries; ++i) {
     if (i != 0) json += ",";
@@ -26,7 +29,7 @@ std::u16string CatalogueAnswer() {
     json += "{\"title_ru\":\"Теория Большого взрыва " + std::to_string(i) +
             "\",\"title_en\":\"The Big Bang Theory\",\"token\":\"" + token +
             "\",\"type\":\"serial\",\"kinopoisk_id\":306084,\"translator\":\"Кураж-Бамбей\",\"translator_id\":" +
-            std::to_string(i % 50) + ",\"iframe_url\":\"http://moonwalk.example/serial/" + token +
+            std::to_string(i % 50) + ",\"iframe_url\":\"" + player + token +
             "/iframe\",\"seasons_count\":" + std::to_string(1 + i % 12) +
             ",\"episodes_count\":" + std::to_string(i % 300) +
             ",\"category\":null,\"last_episode_time\":\"2015-11-23 22:07:56\"}";

@@ -7,6 +7,7 @@
 
 #include "platform/error.h"
 #include "platform/text.h"
+#include "skin/data/manager_messages.h"
 #include "skin/data/skin_files.h"
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_options.h"
@@ -40,8 +41,6 @@ void LoadTables(SkinInfo& info, const skin::TSkinOptions& options, const skin::T
   source.Package = package;
   skin::LoadAllMasks(info.Skin, source);
   skin::LoadAllGeneralData(info.Skin, source);
-  // As at the end of every load: the appended sections get their indexes too.
-  info.Skin.InitMaskIndexes(info.Skin.GetSkinIndex(u"GLOBALINFO"));
   info.Skin.CommonSkinData.Active = true;
 }
 
@@ -51,8 +50,7 @@ SkinInfo LoadPackage(std::u16string_view file) {
   skin::LoadSkinPackageFile(std::u16string(file), convertor, [&](std::u16string_view text) { shown = text; });
   if (!shown.empty()) throw Error(shown);
   if (!convertor || !convertor->Options) {
-    throw Error(u"Internal format error in the \"" + SkinNameOfFile(file) +
-                u"\" skin. Please, update this skin to latest version.");
+    throw Error(skin::InternalFormatErrorMessage(SkinNameOfFile(file)));
   }
   SkinInfo info;
   for (const skin::TSkImageItem& item : convertor->Files) {

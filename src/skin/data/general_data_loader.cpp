@@ -265,14 +265,11 @@ void AddTransparentSection(TLoadedSkin& skin) {
   data.OuterOpacity = 0;
   TSkinGenState state;
   state.GlowColor = 0;
-  state.TextureIndex = 0;
   state.Transparency = 100;
   state.Color = kColorWhite;
   state.FontColor = {skin.Palette[pcLabelText], -1, -1, -1, -1};
   data.Props = {state, state, state};
-  data.BorderIndex = data.OuterMask = 0;
-  data.ImgTL = data.ImgTR = data.ImgBL = data.ImgBR = 0;
-  skin.gd.push_back(std::move(data));
+  skin.gd.push_back(std::move(data));  // its mask indexes are resolved with every other section's
 }
 
 // A section of the common text that the skin lacks, built on its template.
@@ -341,9 +338,9 @@ void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source) {
   const InheritedReader reader(options);
   for (const TSkinOptions::Section& section : options.Sections()) skin.gd.push_back(ReadSection(reader, section.Name));
   if (source.CommonSections != nullptr) MergeCommonSections(skin, *source.CommonSections);
-  skin.InitMaskIndexes(skin.GetSkinIndex(kGlobalInfo));
   DerivePalette(skin, options);
   AddTransparentSection(skin);
+  skin.InitMaskIndexes(skin.GetSkinIndex(kGlobalInfo));
 }
 
 TColor ResolveSysColor(TColor color) {

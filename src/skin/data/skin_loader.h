@@ -24,7 +24,8 @@ struct TSkinLoadSource {
 // Raises EConvertError for a broken fixed-position number.
 void LoadAllMasks(TLoadedSkin& skin, const TSkinLoadSource& source);
 // Sections, skin-wide values, outer effects, global colours and the
-// "TRANSPARENT" section; the colour adjustments are left to the caller.
+// "TRANSPARENT" section, with the image indexes of every section resolved;
+// the colour adjustments are left to the caller.
 void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source);
 
 // The CommonSections text as the manager stores it: spaces removed from

@@ -10,7 +10,7 @@ std::vector<uint8_t> PlainJpeg(int width, int height, uint32_t rgb) {
   return vorlan::testing::MakeRgbJpeg(width, height, [rgb](int, int) { return rgb; });
 }
 
-MainFormFixture::MainFormFixture() {
+MainFormFixture::MainFormFixture(bool real_shell_open) {
   SetUpApplication(ui::Application());
   text_answer = [](const std::u16string&) { return std::u16string(u"[]"); };
   stream_answer = [](std::vector<uint8_t>& stream) {
@@ -38,7 +38,7 @@ MainFormFixture::MainFormFixture() {
     stream_urls.push_back(url);
     stream_answer(stream);
   };
-  services.shell_open = [this](HWND, const std::u16string& target) { opened.push_back(target); };
+  if (!real_shell_open) services.shell_open = [this](HWND, const std::u16string& target) { opened.push_back(target); };
   services.tray_notify = [this](DWORD message, NOTIFYICONDATAW& data) {
     tray_calls.push_back(message);
     tray_tips.push_back(ui::FromWide(data.szTip));

@@ -46,6 +46,11 @@ TEST(SkinGeneralData, SectionsInFileOrderWithTransparentAppended) {
     EXPECT_EQ(state.Color, 16777215);
     EXPECT_EQ(state.FontColor, (TSkinFontColor{skin.Palette[pcLabelText], -1, -1, -1, -1}));
     EXPECT_EQ(state.GlowColor, 0);
+    EXPECT_EQ(state.TextureIndex, -1) << "the loader resolves it: 0 would be the first image";
+  }
+  for (std::int32_t index : {transparent.BorderIndex, transparent.OuterMask, transparent.ImgTL, transparent.ImgTR,
+                             transparent.ImgBL, transparent.ImgBR}) {
+    EXPECT_EQ(index, -1) << "no image belongs to the appended section";
   }
   EXPECT_EQ(Load(u"[TRANSPARENT]\nCOLOR=5\n").gd.size(), 1u) << "an existing TRANSPARENT section is kept";
 }
