@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+// (needs windows.h before it)
+#include <shellapi.h>
 
 #include <string>
 
