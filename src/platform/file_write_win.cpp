@@ -15,11 +15,9 @@ std::u16string SystemErrorText(DWORD code) {
   const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                           FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
                                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const UniqueLocalMemory owned(buffer);
   std::u16string text;
-  if (buffer != nullptr) {
-    text.assign(buffer, buffer + length);
-    LocalFree(buffer);
-  }
+  if (buffer != nullptr) text.assign(buffer, buffer + length);
   return text;
 }
 

@@ -99,6 +99,13 @@ struct Kernel {
   static bool Close(Type h) noexcept { return CloseHandle(h) != FALSE; }
 };
 
+// Memory the system allocated for us (FormatMessage's buffer).
+struct LocalMemory {
+  using Type = HLOCAL;
+  static Type Invalid() noexcept { return nullptr; }
+  static bool Close(Type h) noexcept { return LocalFree(h) == nullptr; }
+};
+
 // A hook of SetWindowsHookExW.
 struct Hook {
   using Type = HHOOK;
@@ -119,6 +126,7 @@ using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
 using UniqueHook = UniqueHandle<handle_traits::Hook>;
+using UniqueLocalMemory = UniqueHandle<handle_traits::LocalMemory>;
 
 // The device context of a window's client area (GetDC / ReleaseDC).
 class WindowDc {

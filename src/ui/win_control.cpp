@@ -48,7 +48,9 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::HandleNeeded() {
   if (HandleAllocated()) return;
   if (Parent()) Parent()->HandleNeeded();
-  CreateHandle();
+  // Making the parent's window makes its children's too, this one's among
+  // them: a second window would be left behind, still bound to this object.
+  if (!HandleAllocated()) CreateHandle();
 }
 
 void TWinControl::CreateHandle() {

@@ -27,7 +27,7 @@ struct OwnerDrawnMenu {
   TPopupMenu& menu = owner.Add<TPopupMenu>();
   std::vector<std::u16string> measured;
   std::vector<Drawn> drawn;
-  std::vector<HWND> popup_windows;
+  std::vector<std::u16string> popup_windows;  // their class names
   int clicks = 0;
 
   // Closes a menu that stays open by mistake, so that a failure cannot hang.
@@ -44,7 +44,7 @@ struct OwnerDrawnMenu {
       width = 120;
       height = 17 + static_cast<int>(measured.size());  // 18, 19, 20: each item its own height
     };
-    menu.OnPopupWindow = [this](HWND window) { popup_windows.push_back(window); };
+    menu.OnPopupWindow = [this](HWND window) { popup_windows.push_back(WindowClassName(window)); };
     menu.OnDrawItem = [this](TMenuItem& item, const TMenuItemDraw& draw) {
       const bool on_window = menu.PopupWindow() && WindowFromDC(draw.Dc) == menu.PopupWindow();
       drawn.push_back({item.Caption(), draw.Rect, draw.State, on_window});
@@ -72,7 +72,7 @@ TEST(PopupMenu, OwnerDrawnItemsAreMeasuredAndDrawnByTheProgram) {
   EXPECT_FALSE(m.drawn[0].state & ODS_GRAYED);
 
   ASSERT_EQ(m.popup_windows.size(), 1u);
-  EXPECT_EQ(WindowClassName(m.popup_windows[0]), u"#32768");
+  EXPECT_EQ(m.popup_windows[0], u"#32768");
   EXPECT_EQ(m.menu.PopupWindow(), nullptr) << "only while the menu is shown";
   EXPECT_EQ(m.clicks, 0) << "closed without a choice";
 

@@ -129,6 +129,17 @@ TEST(WindowProc, AnErrorInALayerOnAWindowGoesToTheErrorBox) {
   EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42) << "the layer and the window go on working";
 }
 
+TEST(WindowProc, AChildWhoseParentHasNoWindowYetGetsExactlyOneWindow) {
+  ThrowingPanel parent;
+  ThrowingPanel child;
+  child.SetParent(&parent);  // makes the parent's window, which makes the child's
+  ASSERT_TRUE(child.HandleAllocated());
+  int windows = 0;
+  for (HWND w = GetWindow(parent.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) ++windows;
+  EXPECT_EQ(windows, 1);
+  EXPECT_EQ(FindTarget(GetWindow(parent.Handle(), GW_CHILD)), static_cast<TWindowTarget*>(&child));
+}
+
 TEST(WindowProc, DestroyingTheObjectDestroysItsWindow) {
   auto panel = std::make_unique<ThrowingPanel>();
   panel->HandleNeeded();
