@@ -2,10 +2,16 @@
 
 #include <cstdint>
 
-// Colour values 0x00BBGGRR (red in the low byte) and their pixel form.
+// Colour values 0x00BBGGRR (red in the low byte) and their pixel form. This
+// is the one colour type of the program: skins, painting and the window
+// framework all use it.
 namespace vorlan::paint {
 
 using TColor = int32_t;
+
+// A negative value names a system colour by the index in its low byte.
+inline constexpr TColor kSystemColorFlag = static_cast<TColor>(0x80000000u);
+constexpr TColor SystemColorOf(int index) { return kSystemColorFlag | (index & 0xFF); }
 
 inline constexpr TColor kNoColor = 0x1FFFFFFF;   // "none" in painting calls
 inline constexpr TColor kKeyColor = 0x00FF00FF;  // magenta
@@ -19,7 +25,7 @@ constexpr uint32_t ColorToPixel(TColor c) {
 
 // A system colour (negative value) becomes the plain colour the system uses
 // for that element (GetSysColor of the low byte); others are returned as
-// they are.
+// they are. The one place where system colours are resolved.
 TColor ResolveColor(TColor c);
 
 // Each of the three low bytes: trunc(a × k + (1 − k) × b); the top byte of a stays.

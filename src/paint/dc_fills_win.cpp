@@ -1,50 +1,24 @@
 #include "paint/dc_fills_win.h"
 
-#include <memory>
-#include <type_traits>
+#include "paint/bitmap_gdi_win.h"
+#include "platform/handle_win.h"
 
 namespace vorlan::paint {
 
-namespace {
-
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ handle) const { DeleteObject(handle); }
-};
-using UniqueBrush = std::unique_ptr<std::remove_pointer_t<HBRUSH>, GdiObjectDeleter>;
-using UniquePen = std::unique_ptr<std::remove_pointer_t<HPEN>, GdiObjectDeleter>;
-
-// Saves the context's state and restores it on leaving the scope, so that
-// the objects selected meanwhile are deselected before they are deleted.
-class SavedDcState {
- public:
-  explicit SavedDcState(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {}
-  ~SavedDcState() {
-    if (saved_ != 0) RestoreDC(dc_, saved_);
-  }
-  SavedDcState(const SavedDcState&) = delete;
-  SavedDcState& operator=(const SavedDcState&) = delete;
-
- private:
-  HDC dc_;
-  int saved_;
-};
-
-RECT ToRect(const TRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
-COLORREF Resolved(TColor c) { return static_cast<COLORREF>(ResolveColor(c)); }
-
-}  // namespace
+using platform::SavedDcState;
+using platform::UniqueBrush;
+using platform::UniquePen;
 
 void FillSolid(HDC dc, const TRect& rect, TColor colour) {
-  UniqueBrush brush(CreateSolidBrush(Resolved(colour)));
+  UniqueBrush brush(CreateSolidBrush(ToColorRef(colour)));
   SavedDcState state(dc);
   SelectObject(dc, brush.get());
-  const RECT r = ToRect(rect);
+  const RECT r = ToRECT(rect);
   FillRect(dc, &r, brush.get());
 }
 
 void FillFrame(HDC dc, const TRect& rect, int wl, TColor colour, int wb, int wr, int wt) {
-  UniqueBrush brush(CreateSolidBrush(Resolved(colour)));
+  UniqueBrush brush(CreateSolidBrush(ToColorRef(colour)));
   const TRect strips[] = {
       {rect.Left, rect.Top, rect.Right, rect.Top + wt},
       {rect.Left, rect.Top + wt, rect.Left + wl, rect.Bottom},
@@ -52,14 +26,14 @@ void FillFrame(HDC dc, const TRect& rect, int wl, TColor colour, int wb, int wr,
       {rect.Right - wr, rect.Top + wt, rect.Right, rect.Bottom - wb},
   };
   for (const TRect& strip : strips) {
-    const RECT r = ToRect(strip);
+    const RECT r = ToRECT(strip);
     FillRect(dc, &r, brush.get());
   }
 }
 
 void DrawBevelFrame(HDC dc, const TRect& rect, TColor lightColour, int count, TColor darkColour) {
-  UniquePen light(CreatePen(PS_SOLID, 1, Resolved(lightColour)));
-  UniquePen dark(CreatePen(PS_SOLID, 1, Resolved(darkColour)));
+  UniquePen light(CreatePen(PS_SOLID, 1, ToColorRef(lightColour)));
+  UniquePen dark(CreatePen(PS_SOLID, 1, ToColorRef(darkColour)));
   SavedDcState state(dc);
   SelectObject(dc, GetStockObject(NULL_BRUSH));
   TRect r{rect.Left, rect.Top, rect.Right - 1, rect.Bottom - 1};

@@ -4,6 +4,7 @@
 
 #include "paint/bitmap32.h"
 #include "paint/pixel_storage.h"
+#include "platform/handle_win.h"
 
 namespace vorlan::paint {
 
@@ -16,12 +17,9 @@ PixelStorage::PixelStorage(int32_t width, int32_t height, bool top_down) {
   info.bmiHeader.biBitCount = 32;
   info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  handle_ = bitmap;
-  if (bitmap == nullptr || bits == nullptr) {
-    Release();
-    throw BitmapError(kOutOfMemoryMessage);
-  }
+  platform::UniqueBitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bitmap || bits == nullptr) throw BitmapError(kOutOfMemoryMessage);
+  handle_ = bitmap.release();
   // GDI may still be writing to the section from an earlier batch.
   GdiFlush();
   bits_ = static_cast<uint8_t*>(bits);
@@ -42,8 +40,7 @@ PixelStorage& PixelStorage::operator=(PixelStorage&& other) noexcept {
 }
 
 void PixelStorage::Release() noexcept {
-  if (handle_ != nullptr) DeleteObject(static_cast<HBITMAP>(handle_));
-  handle_ = nullptr;
+  platform::UniqueBitmap owned(static_cast<HBITMAP>(std::exchange(handle_, nullptr)));
   bits_ = nullptr;
 }
 

@@ -3,28 +3,10 @@
 #include <string>
 
 #include "platform/file_write.h"
+#include "platform/handle_win.h"
 
 namespace vorlan::platform {
 namespace {
-
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-  }
-  HANDLE Get() const { return handle_; }
-  bool Close() {
-    const BOOL closed = CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
-    return closed != 0;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 std::wstring Wide(std::u16string_view text) { return std::wstring(text.begin(), text.end()); }
 
@@ -33,11 +15,9 @@ std::u16string SystemErrorText(DWORD code) {
   const DWORD length = FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                           FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_ARGUMENT_ARRAY,
                                       nullptr, code, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+  const UniqueLocalMemory owned(buffer);
   std::u16string text;
-  if (buffer != nullptr) {
-    text.assign(buffer, buffer + length);
-    LocalFree(buffer);
-  }
+  if (buffer != nullptr) text.assign(buffer, buffer + length);
   return text;
 }
 
@@ -59,21 +39,21 @@ std::u16string FullPathName(std::u16string_view file_name) {
 
 void WriteWholeFile(std::u16string_view file_name, std::string_view bytes) {
   const std::wstring name = Wide(file_name);
-  FileHandle file(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (file.Get() == INVALID_HANDLE_VALUE) {
+  UniqueKernelHandle file(CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) {
     const DWORD code = GetLastError();
     throw FileCreateError(CannotCreateFileMessage(FullPathName(file_name), SystemErrorText(code)));
   }
   while (!bytes.empty()) {
     const DWORD chunk = bytes.size() > 0x40000000u ? 0x40000000u : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
-    if (!WriteFile(file.Get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
+    if (!WriteFile(file.get(), bytes.data(), chunk, &written, nullptr) || written == 0) {
       throw FileWriteError(std::u16string_view(kFileWriteErrorMessage));
     }
     bytes.remove_prefix(written);
   }
-  if (!file.Close()) throw FileWriteError(std::u16string_view(kFileWriteErrorMessage));
+  if (!file.close()) throw FileWriteError(std::u16string_view(kFileWriteErrorMessage));
 }
 
 }  // namespace vorlan::platform

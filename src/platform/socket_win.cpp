@@ -9,6 +9,7 @@
 
 #include "platform/socket.h"
 #include "platform/socket_address_native.h"
+#include "platform/socket_handle_win.h"
 
 namespace vorlan::platform {
 namespace {
@@ -61,21 +62,6 @@ void SetNonBlocking(SOCKET socket, bool on) {
   if (::ioctlsocket(socket, FIONBIO, &mode) != 0) ThrowLastError();
 }
 
-class SocketGuard {
- public:
-  explicit SocketGuard(SOCKET socket) : socket_(socket) {}
-  ~SocketGuard() {
-    if (socket_ != INVALID_SOCKET) ::closesocket(socket_);
-  }
-  SocketGuard(const SocketGuard&) = delete;
-  SocketGuard& operator=(const SocketGuard&) = delete;
-  SOCKET Get() const { return socket_; }
-  SOCKET Release() { return std::exchange(socket_, INVALID_SOCKET); }
-
- private:
-  SOCKET socket_;
-};
-
 }  // namespace
 
 std::string AddressToText(const SocketAddress& address) {
@@ -120,26 +106,26 @@ Socket& Socket::operator=(Socket&& other) noexcept {
 Socket Socket::Connect(const SocketAddress& address, Deadline deadline) {
   EnsureStarted();
   const int domain = address.family == AddressFamily::kIPv6 ? AF_INET6 : AF_INET;
-  SocketGuard socket(::socket(domain, SOCK_STREAM, IPPROTO_TCP));
-  if (socket.Get() == INVALID_SOCKET) ThrowLastError();
+  UniqueSocket socket(::socket(domain, SOCK_STREAM, IPPROTO_TCP));
+  if (!socket) ThrowLastError();
   SocketAddress any;
   any.family = address.family;
   const SockaddrBuffer local = ToSockaddr(any);
-  if (::bind(socket.Get(), local.Get(), local.length) != 0) ThrowLastError();
-  SetNonBlocking(socket.Get(), true);
+  if (::bind(socket.get(), local.Get(), local.length) != 0) ThrowLastError();
+  SetNonBlocking(socket.get(), true);
   const SockaddrBuffer remote = ToSockaddr(address);
-  if (::connect(socket.Get(), remote.Get(), remote.length) != 0) {
+  if (::connect(socket.get(), remote.Get(), remote.length) != 0) {
     if (::WSAGetLastError() != WSAEWOULDBLOCK) ThrowLastError();
-    if (!WaitFor(socket.Get(), true, deadline)) throw TimeoutError(std::string(kConnectTimedOutMessage));
+    if (!WaitFor(socket.get(), true, deadline)) throw TimeoutError(std::string(kConnectTimedOutMessage));
     int error = 0;
     int length = sizeof error;
-    if (::getsockopt(socket.Get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
+    if (::getsockopt(socket.get(), SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length) != 0) {
       ThrowLastError();
     }
     if (error != 0) throw SocketError(error);
   }
-  SetNonBlocking(socket.Get(), false);
-  return Socket(static_cast<Native>(socket.Release()), address.family);
+  SetNonBlocking(socket.get(), false);
+  return Socket(static_cast<Native>(socket.release()), address.family);
 }
 
 bool Socket::IsOpen() const { return handle_ != kInvalid; }
@@ -165,9 +151,7 @@ size_t Socket::Send(std::span<const uint8_t> bytes) {
   return static_cast<size_t>(sent);
 }
 
-void Socket::Close() {
-  if (handle_ != kInvalid) ::closesocket(Native(std::exchange(handle_, kInvalid)));
-}
+void Socket::Close() { UniqueSocket closing(static_cast<SOCKET>(std::exchange(handle_, kInvalid))); }
 
 void Socket::Reset() {
   if (handle_ == kInvalid) return;
@@ -178,15 +162,15 @@ void Socket::Reset() {
 
 ListeningSocket::ListeningSocket(uint16_t port) {
   EnsureStarted();
-  SocketGuard socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
-  if (socket.Get() == INVALID_SOCKET) ThrowLastError();
+  UniqueSocket socket(::socket(AF_INET, SOCK_STREAM, IPPROTO_TCP));
+  if (!socket) ThrowLastError();
   const SockaddrBuffer local = ToSockaddr(*LiteralAddress("127.0.0.1", port, AddressFamily::kIPv4));
-  if (::bind(socket.Get(), local.Get(), local.length) != 0 || ::listen(socket.Get(), 64) != 0) ThrowLastError();
+  if (::bind(socket.get(), local.Get(), local.length) != 0 || ::listen(socket.get(), 64) != 0) ThrowLastError();
   sockaddr_in bound{};
   int length = sizeof bound;
-  if (::getsockname(socket.Get(), reinterpret_cast<sockaddr*>(&bound), &length) != 0) ThrowLastError();
+  if (::getsockname(socket.get(), reinterpret_cast<sockaddr*>(&bound), &length) != 0) ThrowLastError();
   port_ = ntohs(bound.sin_port);
-  handle_ = static_cast<Socket::Native>(socket.Release());
+  handle_ = static_cast<Socket::Native>(socket.release());
 }
 
 ListeningSocket::~ListeningSocket() { Close(); }
@@ -201,8 +185,6 @@ Socket ListeningSocket::Accept(Deadline deadline) {
   return Socket(static_cast<Socket::Native>(accepted), AddressFamily::kIPv4);
 }
 
-void ListeningSocket::Close() {
-  if (handle_ != Socket::kInvalid) ::closesocket(Native(std::exchange(handle_, Socket::kInvalid)));
-}
+void ListeningSocket::Close() { UniqueSocket closing(static_cast<SOCKET>(std::exchange(handle_, Socket::kInvalid))); }
 
 }  // namespace vorlan::platform

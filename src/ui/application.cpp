@@ -68,7 +68,7 @@ bool TApplication::IsDialogKey(const MSG& msg) {
   try {
     return form->DialogKey(*control, static_cast<UINT>(msg.wParam));
   } catch (...) {
-    HandleException(std::current_exception());
+    ReportEscapedError();
     return true;
   }
 }
@@ -82,16 +82,21 @@ void TApplication::HandleMessage() {
   if (!ProcessMessage() && !terminated_) WaitMessage();
 }
 
-void TApplication::HandleException(std::exception_ptr error) {
+void TApplication::HandleException(std::exception_ptr error) noexcept {
   try {
-    std::rethrow_exception(error);
-  } catch (const EAbort&) {
-  } catch (const vorlan::Error& e) {
-    ShowException(e.Message());
-  } catch (const std::exception& e) {
-    ShowException(platform::Utf8ToUtf16(e.what()));
+    try {
+      std::rethrow_exception(error);
+    } catch (const EAbort&) {
+    } catch (const vorlan::Error& e) {
+      ShowException(e.Message());
+    } catch (const std::exception& e) {
+      ShowException(platform::Utf8ToUtf16(e.what()));
+    } catch (...) {
+      ShowException(u"Unknown error");
+    }
   } catch (...) {
-    ShowException(u"Unknown error");
+    // The box itself failed (its text, its window, memory): nothing more can
+    // be shown, and nothing may reach the system's window procedure caller.
   }
 }
 

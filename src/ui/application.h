@@ -53,8 +53,8 @@ class TApplication {
   void HandleMessage();
 
   // The error box for an error that escaped an event handler; the program
-  // goes on afterwards.
-  void HandleException(std::exception_ptr error);
+  // goes on afterwards. Never throws: a failing box loses the message.
+  void HandleException(std::exception_ptr error) noexcept;
   void ShowException(std::u16string_view message);
 
   // How the error message reaches its final text (for example a period at

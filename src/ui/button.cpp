@@ -8,6 +8,12 @@ void TButton::CreateParams(TCreateParams& params) {
   params.Style = WS_CHILD | WS_CLIPSIBLINGS | WS_TABSTOP | BS_PUSHBUTTON;
 }
 
+bool TButton::DialogKeyPressed(UINT key) {
+  if (key != VK_RETURN) return false;
+  Click();
+  return true;
+}
+
 void TButton::WndProc(TMessage& message) {
   if (message.Msg == CN_BASE + WM_COMMAND) {
     if (HIWORD(message.WParam) == BN_CLICKED) Click();

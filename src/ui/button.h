@@ -9,7 +9,8 @@ namespace vorlan::ui {
 class TButton : public TWinControl {
  public:
   TButton() { SetTabStop(true); }
-  ~TButton() override { DestroyWindowNow(); }
+  std::u16string_view ClassName() const override { return u"TButton"; }
+  bool DialogKeyPressed(UINT key) override;
 
  protected:
   void CreateParams(TCreateParams& params) override;

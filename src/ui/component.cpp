@@ -1,5 +1,9 @@
 #include "ui/component.h"
 
+#include <utility>
+
+#include "ui/window_proc.h"
+
 namespace vorlan::ui {
 
 TComponent::~TComponent() { DestroyComponents(); }
@@ -28,12 +32,22 @@ void TComponent::EndLoading() {
   Loaded();
 }
 
+void TComponent::Free() noexcept {
+  if (std::exchange(freeing_, true)) return;
+  try {
+    BeforeDestruction();
+  } catch (...) {
+    ReportEscapedError();
+  }
+}
+
 void TComponent::DestroyComponents() {
   while (!components_.empty()) {
     // Detach first so that a component looking at its owner's list while it
     // is destroyed never sees itself.
     std::unique_ptr<TComponent> last = std::move(components_.back());
     components_.pop_back();
+    last->Free();
     last.reset();
   }
 }

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -16,15 +17,26 @@ class TObject {
   TObject(const TObject&) = delete;
   TObject& operator=(const TObject&) = delete;
   virtual ~TObject() = default;
+
+  // The class's name as the skin's adapters look it up ("TButton", "TMemo");
+  // every framework class answers its own.
+  virtual std::u16string_view ClassName() const { return u"TObject"; }
 };
 
 // A part of a form. The owner keeps its components in creation order and
 // frees them, the last created first. Settings start at their defaults; the
 // owner's layout changes those that differ and then calls Loaded on each.
+//
+// Freeing runs BeforeDestruction while the object is still whole (its
+// window goes there, with every class's message handling still in place),
+// then the destructors; so no class has to undo such things in its own
+// destructor. Owners free their components this way, and a component owned
+// by no other one is held in a TOwned.
 class TComponent : public TObject {
  public:
   TComponent() = default;
   ~TComponent() override;
+  std::u16string_view ClassName() const override { return u"TComponent"; }
 
   TComponent* Owner() const { return owner_; }
   const std::u16string& Name() const { return name_; }
@@ -40,6 +52,9 @@ class TComponent : public TObject {
   }
 
   const std::vector<std::unique_ptr<TComponent>>& Components() const { return components_; }
+
+  // The first step of freeing, while the object is still whole; runs once.
+  void Free() noexcept;
   TComponent* FindComponent(std::u16string_view name) const;
 
   bool IsLoading() const { return loading_; }
@@ -52,6 +67,9 @@ class TComponent : public TObject {
  protected:
   // Called once the layout's settings are all in place.
   virtual void Loaded() {}
+  // Undoes what needs the whole object (the window); overrides call the base
+  // last. Errors here are reported, never thrown.
+  virtual void BeforeDestruction() {}
   // Frees the owned components, the last created first.
   void DestroyComponents();
 
@@ -61,7 +79,25 @@ class TComponent : public TObject {
   TComponent* owner_ = nullptr;  // borrowed: the owner outlives us
   std::u16string name_;
   bool loading_ = false;
+  bool freeing_ = false;
   std::vector<std::unique_ptr<TComponent>> components_;
 };
+
+// Frees a component the way owners do (BeforeDestruction, then delete).
+struct TFreeComponent {
+  void operator()(TComponent* component) const noexcept {
+    component->Free();
+    std::default_delete<TComponent>()(component);
+  }
+};
+
+// A component owned by no other component (the main form, a test's control).
+template <class T>
+using TOwned = std::unique_ptr<T, TFreeComponent>;
+
+template <class T, class... Args>
+TOwned<T> MakeOwned(Args&&... args) {
+  return TOwned<T>(std::make_unique<T>(std::forward<Args>(args)...).release());
+}
 
 }  // namespace vorlan::ui

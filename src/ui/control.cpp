@@ -5,6 +5,17 @@
 
 namespace vorlan::ui {
 
+TControl::TControl() : window_proc_([this](TMessage& message) { WndProc(message); }) {}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
+  if (const auto* windowed = dynamic_cast<const TWinControl*>(this); windowed && windowed->HandleAllocated()) {
+    return SendMessageW(windowed->Handle(), msg, wparam, lparam);
+  }
+  TMessage message{msg, wparam, lparam, 0};
+  Dispatch(message);
+  return message.Result;
+}
+
 TControl::~TControl() {
   if (parent_) parent_->RemoveControl(*this);
 }

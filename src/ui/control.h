@@ -6,6 +6,7 @@
 
 #include "ui/component.h"
 #include "ui/font.h"
+#include "ui/message_chain.h"
 #include "ui/types.h"
 
 namespace vorlan::ui {
@@ -17,10 +18,24 @@ class TForm;
 // area, alignment, caption, colour and font. Controls without a window of
 // their own are painted by their parent (Paint with the origin at the
 // control's top-left) and get their mouse input from it.
+//
+// Every control, with a window or without, takes messages through the same
+// chain: WindowProc's handlers first (newest first), then WndProc, the
+// class's own handling, which ends in DefaultHandler.
 class TControl : public TComponent {
  public:
-  TControl() = default;
+  TControl();
   ~TControl() override;
+  std::u16string_view ClassName() const override { return u"TControl"; }
+
+  // The head of the message chain; a wrapper adds a handler and keeps the
+  // link for as long as it wraps.
+  TMessageChain& WindowProc() { return window_proc_; }
+  // Runs a message through the chain.
+  virtual void Dispatch(TMessage& message) { window_proc_.Dispatch(message); }
+  // Sends a message to the control: through its window when it has one (so
+  // that every layer on the window sees it), else straight through its chain.
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
 
   TWinControl* Parent() const { return parent_; }
   virtual void SetParent(TWinControl* parent);
@@ -70,6 +85,11 @@ class TControl : public TComponent {
   virtual void MouseUp(POINT /*point*/) {}
 
  protected:
+  // The class's own message handling; what it leaves goes to DefaultHandler.
+  virtual void WndProc(TMessage& message) { DefaultHandler(message); }
+  // Where unhandled messages end: nothing (result 0) without a window.
+  virtual void DefaultHandler(TMessage& /*message*/) {}
+
   // The bounds changed (after the new ones are stored).
   virtual void BoundsChanged() {}
   virtual void FontChanged() {}
@@ -88,6 +108,7 @@ class TControl : public TComponent {
   TColor color_ = clBtnFace;
   TFont font_;
   bool parent_font_ = true;
+  TMessageChain window_proc_;
 };
 
 }  // namespace vorlan::ui

@@ -37,11 +37,11 @@ void TEdit::WndProc(TMessage& message) {
     case CN_BASE + WM_CTLCOLORSTATIC: {
       const HDC dc = reinterpret_cast<HDC>(message.WParam);
       if (!background_ || background_color_ != Color()) {
-        background_.reset(CreateSolidBrush(ColorToRGB(Color())));
+        background_.reset(CreateSolidBrush(paint::ToColorRef(Color())));
         background_color_ = Color();
       }
-      SetTextColor(dc, ColorToRGB(Font().Color()));
-      SetBkColor(dc, ColorToRGB(Color()));
+      SetTextColor(dc, paint::ToColorRef(Font().Color()));
+      SetBkColor(dc, paint::ToColorRef(Color()));
       message.Result = reinterpret_cast<LRESULT>(background_.get());
       return;
     }

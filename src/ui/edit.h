@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/handle.h"
+#include "platform/handle_win.h"
 #include "ui/win_control.h"
 
 namespace vorlan::ui {
@@ -11,7 +11,7 @@ namespace vorlan::ui {
 class TEdit : public TWinControl {
  public:
   TEdit();
-  ~TEdit() override { DestroyWindowNow(); }
+  std::u16string_view ClassName() const override { return u"TEdit"; }
 
   std::u16string Text() const;
   void SetText(const std::u16string& text);
@@ -22,7 +22,7 @@ class TEdit : public TWinControl {
   void WndProc(TMessage& message) override;
 
  private:
-  UniqueBrush background_;
+  platform::UniqueBrush background_;
   TColor background_color_ = -1;
 };
 
@@ -31,7 +31,7 @@ class TEdit : public TWinControl {
 class TMemo : public TEdit {
  public:
   TMemo() { SetTabStop(false); }
-  ~TMemo() override { DestroyWindowNow(); }
+  std::u16string_view ClassName() const override { return u"TMemo"; }
 
  protected:
   void CreateParams(TCreateParams& params) override;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "ui/handle.h"
+#include "platform/handle_win.h"
 #include "ui/types.h"
 
 namespace vorlan::ui {
@@ -40,7 +40,7 @@ class TFont {
   int height_ = -11;
   TColor color_ = clWindowText;
   BYTE charset_ = DEFAULT_CHARSET;
-  mutable UniqueFont handle_;
+  mutable platform::UniqueFont handle_;
 };
 
 }  // namespace vorlan::ui

@@ -6,7 +6,6 @@
 #include <exception>
 
 #include "ui/application.h"
-#include "ui/button.h"
 
 namespace vorlan::ui {
 
@@ -15,6 +14,8 @@ TForm::TForm() {
 }
 
 TForm::~TForm() { DestroyForm(); }
+
+void TForm::BeforeDestruction() { DestroyForm(); }
 
 void TForm::DestroyForm() {
   active_control_ = nullptr;
@@ -160,15 +161,10 @@ bool TForm::DialogKey(TWinControl& focused, UINT key) {
       if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
       SelectNext(&focused, GetKeyState(VK_SHIFT) >= 0);
       return true;
-    case VK_RETURN:
-      // Only a focused button reacts to Enter: the form has no default button.
-      if (auto* button = dynamic_cast<TButton*>(&focused)) {
-        button->Click();
-        return true;
-      }
-      return false;
     default:
-      return false;
+      // The form has no default button: only the focused control may take
+      // Enter (a button clicks).
+      return focused.DialogKeyPressed(key);
   }
 }
 

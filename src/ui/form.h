@@ -20,6 +20,7 @@ class TForm : public TWinControl {
  public:
   TForm();
   ~TForm() override;
+  std::u16string_view ClassName() const override { return u"TForm"; }
 
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
@@ -43,8 +44,9 @@ class TForm : public TWinControl {
   void SelectFirst();
   void SelectNext(TWinControl* current, bool forward);
 
-  // Keys the form handles before the focused control: Tab moves the focus,
-  // Enter clicks a focused button. True when consumed.
+  // Keys the form handles before the focused control: Tab moves the focus;
+  // other keys are offered to the focused control (DialogKeyPressed). True
+  // when consumed.
   virtual bool DialogKey(TWinControl& focused, UINT key);
 
   // A close request: OnCloseQuery decides; allowed closing hides the form
@@ -65,8 +67,10 @@ class TForm : public TWinControl {
   void Loaded() override;
   virtual void DoShow();
   // Destroys the window and then every component while the derived form is
-  // still whole; call first in the destructor of a derived form.
+  // still whole. Freeing the form (its owner, or TOwned) does it; a form
+  // kept by other means calls it first in its destructor.
   void DestroyForm();
+  void BeforeDestruction() override;
 
  private:
   void PlaceAtFirstShowing();

@@ -1,6 +1,6 @@
 #include "ui/image.h"
 
-#include "ui/handle.h"
+#include "paint/bitmap_gdi_win.h"
 
 namespace vorlan::ui {
 
@@ -15,17 +15,9 @@ void TImage::SetCenter(bool center) {
 }
 
 void TImage::Paint(HDC dc) {
-  const auto bitmap = static_cast<HBITMAP>(picture_.NativeHandle());
-  if (picture_.Empty() || !bitmap) return;
-  int left = 0, top = 0;
-  if (center_) {
-    left = (Width() - picture_.Width()) / 2;
-    top = (Height() - picture_.Height()) / 2;
-  }
-  UniqueMemoryDc memory(CreateCompatibleDC(dc));
-  if (!memory) return;
-  SelectGuard select(memory.get(), bitmap);
-  BitBlt(dc, left, top, picture_.Width(), picture_.Height(), memory.get(), 0, 0, SRCCOPY);
+  paint::TPoint at;
+  if (center_) at = {(Width() - picture_.Width()) / 2, (Height() - picture_.Height()) / 2};
+  paint::ShowBitmap(dc, at, picture_);
 }
 
 }  // namespace vorlan::ui

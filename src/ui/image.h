@@ -11,6 +11,7 @@ namespace vorlan::ui {
 // Proportional are settings for whoever prepares the picture to fit.
 class TImage : public TControl {
  public:
+  std::u16string_view ClassName() const override { return u"TImage"; }
   const paint::TBitmap32& Picture() const { return picture_; }
   // Replaces the picture and repaints.
   void SetPicture(paint::TBitmap32 picture);

@@ -1,6 +1,6 @@
 #include "ui/label.h"
 
-#include "ui/handle.h"
+#include "platform/handle_win.h"
 
 namespace vorlan::ui {
 namespace {
@@ -21,17 +21,17 @@ void TLabel::SetCaption(std::u16string caption) {
 
 void TLabel::AdjustSize() {
   if (!auto_size_ || IsLoading()) return;
-  WindowDc screen(nullptr);
-  SelectGuard font(screen.get(), Font().Handle());
+  platform::WindowDc screen(nullptr);
+  platform::SelectGuard font(screen.get(), Font().Handle());
   RECT text{0, 0, 0, 0};
   DrawTextW(screen.get(), Wide(Caption()), static_cast<int>(Caption().size()), &text, kTextFormat | DT_CALCRECT);
   SetBounds(Left(), Top(), text.right - text.left, text.bottom - text.top);
 }
 
 void TLabel::Paint(HDC dc) {
-  SelectGuard font(dc, Font().Handle());
+  platform::SelectGuard font(dc, Font().Handle());
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorToRGB(Enabled() ? Font().Color() : static_cast<TColor>(kSystemColorFlag | COLOR_GRAYTEXT)));
+  SetTextColor(dc, paint::ToColorRef(Enabled() ? Font().Color() : clGrayText));
   RECT rect = ClientRect();
   DrawTextW(dc, Wide(Caption()), static_cast<int>(Caption().size()), &rect, kTextFormat);
 }

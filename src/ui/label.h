@@ -9,6 +9,7 @@ namespace vorlan::ui {
 // and whenever the text or font changes.
 class TLabel : public TControl {
  public:
+  std::u16string_view ClassName() const override { return u"TLabel"; }
   bool AutoSize() const { return auto_size_; }
   void SetAutoSize(bool auto_size);
   void SetCaption(std::u16string caption) override;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@ namespace vorlan::ui {
 
 class TMenuItem : public TComponent {
  public:
+  std::u16string_view ClassName() const override { return u"TMenuItem"; }
+
   const std::u16string& Caption() const { return caption_; }
   void SetCaption(std::u16string caption) { caption_ = std::move(caption); }
   bool Enabled() const { return enabled_; }
@@ -26,10 +29,20 @@ class TMenuItem : public TComponent {
   bool enabled_ = true;
 };
 
+// An item's look while it is drawn (ODS_SELECTED, ODS_GRAYED, ... of
+// DRAWITEMSTRUCT).
+struct TMenuItemDraw {
+  HDC Dc = nullptr;
+  RECT Rect{};     // the item's place in the menu window's client area
+  UINT State = 0;  // ODS_* bits
+};
+
 // A menu shown at a point of the screen; the chosen item's OnClick runs after
 // the menu has closed.
 class TPopupMenu : public TComponent {
  public:
+  std::u16string_view ClassName() const override { return u"TPopupMenu"; }
+
   // Items are owned by the menu, in the order shown.
   TMenuItem& AddItem(std::u16string name, std::u16string caption);
   const std::vector<TMenuItem*>& Items() const { return items_; }
@@ -38,8 +51,24 @@ class TPopupMenu : public TComponent {
   // thread that should be in the foreground), and runs the chosen item.
   void Popup(HWND owner, int x, int y);
 
+  // Owner drawing: with both set, the program measures and draws every item
+  // (the system still tracks the mouse and keys). The owner window's
+  // WM_MEASUREITEM and WM_DRAWITEM for these items are taken on the way
+  // through a layer on it that lives while the menu is shown.
+  std::function<void(TMenuItem& item, int& width, int& height)> OnMeasureItem;
+  std::function<void(TMenuItem& item, const TMenuItemDraw& draw)> OnDrawItem;
+
+  // The menu's own window, as soon as the system has made it and before it
+  // shows (the moment to attach to it); and while the menu is shown.
+  std::function<void(HWND window)> OnPopupWindow;
+  HWND PopupWindow() const { return popup_window_; }
+
  private:
+  bool HandleOwnerDraw(TMessage& message);
+  TMenuItem* ItemOf(ULONG_PTR data) const;
+
   std::vector<TMenuItem*> items_;  // borrowed: owned as components
+  HWND popup_window_ = nullptr;
 };
 
 }  // namespace vorlan::ui

@@ -54,7 +54,7 @@ void TTrayIcon::SetHint(std::u16string hint) {
   if (added_) Update(NIM_MODIFY);
 }
 
-void TTrayIcon::SetIcon(UniqueIcon icon) {
+void TTrayIcon::SetIcon(platform::UniqueIcon icon) {
   icon_ = std::move(icon);
   if (added_) Update(NIM_MODIFY);
 }

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
+#include "platform/handle_win.h"
 #include "ui/component.h"
-#include "ui/handle.h"
 #include "ui/message_window.h"
 
 namespace vorlan::ui {
@@ -25,10 +25,11 @@ class TTrayIcon : public TComponent {
   // The shell call (Shell_NotifyIconW by default; replaceable for tests).
   using TNotify = std::function<bool(DWORD message, NOTIFYICONDATAW& data)>;
   static constexpr size_t kMaxHintLength = 127;
-  static constexpr UINT kCallbackMessage = WM_APP + 1;
+  static constexpr UINT kCallbackMessage = platform::WM_TRAYNOTIFY;
 
   TTrayIcon();
   ~TTrayIcon() override;
+  std::u16string_view ClassName() const override { return u"TTrayIcon"; }
 
   bool Visible() const { return visible_; }
   void SetVisible(bool visible);
@@ -39,7 +40,7 @@ class TTrayIcon : public TComponent {
   const std::u16string& Hint() const { return hint_; }
   void SetHint(std::u16string hint);
   // The icon shown; the tray icon keeps it.
-  void SetIcon(UniqueIcon icon);
+  void SetIcon(platform::UniqueIcon icon);
 
   TPopupMenu* PopupMenu() const { return popup_menu_; }
   void SetPopupMenu(TPopupMenu* menu) { popup_menu_ = menu; }
@@ -62,7 +63,7 @@ class TTrayIcon : public TComponent {
   bool visible_ = true;
   bool added_ = false;
   std::u16string hint_;
-  UniqueIcon icon_;
+  platform::UniqueIcon icon_;
   TPopupMenu* popup_menu_ = nullptr;  // borrowed: a component of the same form
   UINT taskbar_created_ = 0;
   std::unique_ptr<TMessageWindow> window_;

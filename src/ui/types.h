@@ -7,6 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "paint/bitmap_gdi_win.h"
+#include "paint/colors.h"
+#include "platform/program_messages.h"
+
 // Small shared vocabulary of the window framework.
 namespace vorlan::ui {
 
@@ -27,39 +31,52 @@ struct TMessage {
   LRESULT Result = 0;
 };
 
-// A window procedure as a replaceable value: a wrapper keeps the previous one
-// and calls it for every message it does not consume.
-using TWndMethod = std::function<void(TMessage&)>;
+// Hands a message on to the next procedure of a chain. It refers to the
+// caller's state and is valid only during the call it was given to.
+class TPassOn {
+ public:
+  template <class F>
+  explicit TPassOn(const F& next) noexcept
+      : next_(&next), call_([](const void* f, TMessage& m) { (*static_cast<const F*>(f))(m); }) {}
+  void operator()(TMessage& message) const { call_(next_, message); }
+
+ private:
+  const void* next_;
+  void (*call_)(const void*, TMessage&);
+};
+
+// One link of a message chain: consumes the message (setting Result) or
+// hands it on.
+using TMessageHandler = std::function<void(TMessage& message, const TPassOn& pass_on)>;
 
 using TNotifyEvent = std::function<void(TObject& sender)>;
 using TCloseQueryEvent = std::function<void(TObject& sender, bool& can_close)>;
 
-// Colours: 0x00BBGGRR, or a system colour index with the high bit set.
-using TColor = int32_t;
-inline constexpr TColor kSystemColorFlag = static_cast<TColor>(0x80000000u);
-inline constexpr TColor clBtnFace = kSystemColorFlag | COLOR_BTNFACE;
-inline constexpr TColor clWindow = kSystemColorFlag | COLOR_WINDOW;
-inline constexpr TColor clWindowText = kSystemColorFlag | COLOR_WINDOWTEXT;
-inline constexpr TColor clBtnText = kSystemColorFlag | COLOR_BTNTEXT;
+// Colours: the program's one colour type (0x00BBGGRR, negative = system
+// colour), shown on GDI through paint::ToColorRef.
+using paint::kSystemColorFlag;
+using paint::TColor;
+inline constexpr TColor clBtnFace = paint::SystemColorOf(COLOR_BTNFACE);
+inline constexpr TColor clWindow = paint::SystemColorOf(COLOR_WINDOW);
+inline constexpr TColor clWindowText = paint::SystemColorOf(COLOR_WINDOWTEXT);
+inline constexpr TColor clBtnText = paint::SystemColorOf(COLOR_BTNTEXT);
+inline constexpr TColor clGrayText = paint::SystemColorOf(COLOR_GRAYTEXT);
 inline constexpr TColor clBlack = 0x000000;
 inline constexpr TColor clWhite = 0xFFFFFF;
 
-inline COLORREF ColorToRGB(TColor color) {
-  return (color & kSystemColorFlag) ? GetSysColor(color & 0xFF) : static_cast<COLORREF>(color);
-}
-
 enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
-// Messages the framework sends between its own windows (above WM_APP, below
-// the range the skin engine uses).
-inline constexpr UINT CM_BASE = WM_APP + 0x1000;
-// A child asks its parent to paint the parent's background into the child's
-// device context. LParam: TBackgroundQuery*. Result: non-zero when painted.
-inline constexpr UINT CM_QUERYBACKGROUND = CM_BASE + 1;
-// WM_COMMAND, WM_NOTIFY and WM_CTLCOLOR* reflected from a parent to the
-// child control they concern: CN_BASE + the original message.
-inline constexpr UINT CN_BASE = CM_BASE + 0x100;
+// The framework's own messages (numbers in platform/program_messages.h).
+using platform::CM_BASE;
+using platform::CM_QUERYBACKGROUND;
+using platform::CN_BASE;
 
+// What CM_QUERYBACKGROUND carries. It is the background request of unskinned
+// framework controls only: skinned controls ask their parent through the
+// skin command (SM_ALPHACMD with scGetBackground and a TSkBgRequest) and never
+// send this one. A skinned container that receives it paints its finished
+// picture into the asker's context, so an unskinned control keeps working
+// on a skinned parent without a second protocol growing on the skin's side.
 struct TBackgroundQuery {
   HDC Dc = nullptr;  // the child's device context, origin at the child's top-left
   RECT Rect{};       // the part to paint, in the child's coordinates

@@ -22,10 +22,6 @@ bool IsMouseMessage(UINT msg) {
 
 }  // namespace
 
-TWinControl::TWinControl() {
-  WindowProc = [this](TMessage& message) { WndProc(message); };
-}
-
 TWinControl::~TWinControl() {
   DestroyWindowNow();
   // Children still attached (their owner frees them later) lose their parent.
@@ -35,6 +31,11 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::DestroyWindowNow() { DestroyHandle(); }
+
+void TWinControl::BeforeDestruction() {
+  DestroyHandle();
+  TControl::BeforeDestruction();
+}
 
 void TWinControl::HandleDestroyed() {}
 
@@ -47,7 +48,9 @@ void TWinControl::CreateParams(TCreateParams& params) {
 void TWinControl::HandleNeeded() {
   if (HandleAllocated()) return;
   if (Parent()) Parent()->HandleNeeded();
-  CreateHandle();
+  // Making the parent's window makes its children's too, this one's among
+  // them: a second window would be left behind, still bound to this object.
+  if (!HandleAllocated()) CreateHandle();
 }
 
 void TWinControl::CreateHandle() {
@@ -218,7 +221,7 @@ bool TWinControl::QueryParentBackground(HDC dc, const RECT& rect) const {
 }
 
 void TWinControl::PaintBackground(HDC dc, const RECT& rect) {
-  const UniqueBrush brush(CreateSolidBrush(ColorToRGB(Color())));
+  const platform::UniqueBrush brush(CreateSolidBrush(paint::ToColorRef(Color())));
   FillRect(dc, &rect, brush.get());
 }
 
@@ -227,7 +230,7 @@ void TWinControl::PaintControls(HDC dc, const RECT& update) {
     if (control->IsWindowed() || !control->Visible()) continue;
     RECT overlap{};
     if (!IntersectRect(&overlap, &control->BoundsRect(), &update)) continue;
-    SavedDcState state(dc);
+    platform::SavedDcState state(dc);
     POINT origin{};
     GetViewportOrgEx(dc, &origin);
     SetViewportOrgEx(dc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
@@ -317,7 +320,7 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case CM_QUERYBACKGROUND: {
       const auto* query = reinterpret_cast<const TBackgroundQuery*>(message.LParam);
-      SavedDcState state(query->Dc);
+      platform::SavedDcState state(query->Dc);
       POINT origin{};
       GetViewportOrgEx(query->Dc, &origin);
       SetViewportOrgEx(query->Dc, origin.x - query->Offset.x, origin.y - query->Offset.y, nullptr);
@@ -336,19 +339,19 @@ void TWinControl::WndProc(TMessage& message) {
         message.Result = 1;  // everything is painted in WM_PAINT, without flicker
         return;
       case WM_PAINT: {
-        PaintDc paint(Handle());
+        platform::PaintDc paint(Handle());
         const RECT update = paint.UpdateRect();
         const int width = update.right - update.left, height = update.bottom - update.top;
         if (width <= 0 || height <= 0) return;
         // Painted off screen first, then copied in one go.
-        UniqueMemoryDc memory(CreateCompatibleDC(paint.get()));
-        UniqueBitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
+        platform::UniqueMemoryDc memory(CreateCompatibleDC(paint.get()));
+        platform::UniqueBitmap bitmap(CreateCompatibleBitmap(paint.get(), width, height));
         if (!memory || !bitmap) {
           PaintWindow(paint.get(), update);
           return;
         }
         {
-          SelectGuard select(memory.get(), bitmap.get());
+          platform::SelectGuard select(memory.get(), bitmap.get());
           SetViewportOrgEx(memory.get(), -update.left, -update.top, nullptr);
           PaintWindow(memory.get(), update);
           SetViewportOrgEx(memory.get(), 0, 0, nullptr);

@@ -19,19 +19,18 @@ struct TCreateParams {
   UINT ClassStyle = CS_DBLCLKS;
 };
 
-// A control with a window of its own. Its messages pass through WindowProc,
-// a replaceable chain whose last link is WndProc, the class's own handling,
-// which ends in the default procedure. It parents other controls, aligns
-// them, paints the windowless ones and reflects notifications (WM_COMMAND,
-// WM_CTLCOLOR*) back to the child they concern as CN_BASE + message.
+// A control with a window of its own. Its window's messages pass through
+// the control's chain (WindowProc, then WndProc), which ends in the default
+// procedure. It parents other controls, aligns them, paints the windowless
+// ones and reflects notifications (WM_COMMAND, WM_CTLCOLOR*) back to the
+// child they concern as CN_BASE + message. Its window is destroyed when the
+// control is freed (BeforeDestruction), while every class's handling is
+// still in place.
 class TWinControl : public TControl, public TWindowTarget {
  public:
-  TWinControl();
+  TWinControl() = default;
   ~TWinControl() override;
-
-  // The head of the message chain; a wrapper stores the previous value and
-  // calls it for what it does not consume.
-  TWndMethod WindowProc;
+  std::u16string_view ClassName() const override { return u"TWinControl"; }
 
   bool IsWindowed() const override { return true; }
   void SetParent(TWinControl* parent) override;
@@ -68,16 +67,20 @@ class TWinControl : public TControl, public TWindowTarget {
   // control; false when nobody painted.
   bool QueryParentBackground(HDC dc, const RECT& rect) const;
 
-  void Dispatch(TMessage& message) override { WindowProc(message); }
+  void Dispatch(TMessage& message) override { TControl::Dispatch(message); }
   void HandleDestroyed() override;
+
+  // A key the form offers the focused control before the control sees it
+  // (Enter on a focused button); true when consumed.
+  virtual bool DialogKeyPressed(UINT /*key*/) { return false; }
 
  protected:
   virtual void CreateParams(TCreateParams& params);
   // The window has just been made (settings already applied to it).
   virtual void HandleCreated() {}
-  // The class's own message handling.
-  virtual void WndProc(TMessage& message);
-  void DefaultHandler(TMessage& message) { message.Result = CallDefault(message); }
+  void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override { message.Result = CallDefault(message); }
+  void BeforeDestruction() override;
 
   // Painting of framework-class windows: background, the control's own
   // picture, then the windowless children.
@@ -88,7 +91,7 @@ class TWinControl : public TControl, public TWindowTarget {
   void BoundsChanged() override;
   void FontChanged() override;
   // Destroys the window now, while the derived object still handles its
-  // messages; call from the most derived destructor.
+  // messages (freeing does this by itself).
   void DestroyWindowNow();
 
  private:

@@ -4,31 +4,14 @@
 
 #include <string>
 
+#include "bitmap_dc_win.h"
 #include "paint/bitmap32.h"
 #include "paint_test_util.h"
 
 namespace vorlan::paint {
 namespace {
 
-// A memory device context with a 32-bit bitmap selected, for checking what
-// GDI painted pixel by pixel.
-class BitmapDc {
- public:
-  explicit BitmapDc(TBitmap32& bmp) : dc_(CreateCompatibleDC(nullptr)) {
-    old_ = SelectObject(dc_, static_cast<HBITMAP>(bmp.NativeHandle()));
-  }
-  ~BitmapDc() {
-    SelectObject(dc_, old_);
-    DeleteDC(dc_);
-  }
-  BitmapDc(const BitmapDc&) = delete;
-  BitmapDc& operator=(const BitmapDc&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
+using testing::BitmapDc;
 
 // '#' where the colour (low 24 bits) differs from the background.
 std::string Picture(const TBitmap32& bmp, uint32_t background) {

@@ -175,12 +175,12 @@ TEST(Form, ParentPaintsItsBackgroundAndItsWindowlessChildren) {
   TestForm form;
   form.Show();
   const int width = form.panel->Width(), height = form.panel->Height();
-  UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+  platform::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   BITMAPINFO info{};
   info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
   void* bits = nullptr;
-  UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  SelectGuard select(dc.get(), bitmap.get());
+  platform::UniqueBitmap bitmap(CreateDIBSection(dc.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  platform::SelectGuard select(dc.get(), bitmap.get());
   SendMessageW(form.panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
   const auto pixel = [&](int x, int y) { return static_cast<const uint32_t*>(bits)[y * width + x] & 0xFFFFFF; };
   EXPECT_EQ(pixel(width - 3, 3), 0xFF0000u) << "the panel's own colour (red as 0x00BBGGRR = 0xFF)";
@@ -194,8 +194,8 @@ TEST(Form, ParentPaintsItsBackgroundAndItsWindowlessChildren) {
 
   // A child asks for the background behind it.
   const int w = 4, h = 4;
-  UniqueBitmap small(CreateCompatibleBitmap(dc.get(), w, h));
-  SelectGuard select_small(dc.get(), small.get());
+  platform::UniqueBitmap small(CreateCompatibleBitmap(dc.get(), w, h));
+  platform::SelectGuard select_small(dc.get(), small.get());
   EXPECT_TRUE(form.edit->QueryParentBackground(dc.get(), RECT{0, 0, w, h}));
   EXPECT_EQ(GetPixel(dc.get(), 1, 1), static_cast<COLORREF>(0x0000FF));
 }

@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "platform/error.h"
 #include "ui/message_box_recorder.h"
 #include "ui/panel.h"
+#include "ui/window_subclass.h"
 
 namespace vorlan::ui {
 namespace {
@@ -53,19 +56,44 @@ TEST(WindowProc, ErrorInAHandlerGoesToTheErrorBoxAndNotToTheSystem) {
   EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42) << "the window goes on working";
 }
 
+TEST(WindowProc, AFailingErrorBoxStillLeavesTheSystemUntouched) {
+  testing::MessageBoxRecorder recorder;
+  struct Row {
+    std::function<void()> break_the_box;
+    const char* why;
+  };
+  const Row rows[] = {
+      {[] { Application().ErrorText = [](std::u16string_view) -> std::u16string { throw std::bad_alloc(); }; },
+       "the text of the box cannot be made"},
+      {[] {
+         Application().ShowMessageBox = [](HWND, const std::u16string&, const std::u16string&, UINT) -> int {
+           throw vorlan::Error(std::string("no box"));
+         };
+       },
+       "the box itself fails"},
+  };
+  for (const Row& row : rows) {
+    row.break_the_box();
+    ThrowingPanel panel;
+    panel.HandleNeeded();
+    EXPECT_EQ(SendMessageW(panel.Handle(), kThrowMessage, 0, 0), 0) << row.why;
+    EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42) << row.why << ": the window goes on working";
+    Application().ErrorText = nullptr;
+  }
+}
+
 TEST(WindowProc, WrappersSeeMessagesFirstAndChainToThePreviousProcedure) {
   ThrowingPanel panel;
   panel.HandleNeeded();
   std::vector<UINT> seen;
-  TWndMethod previous = panel.WindowProc;
-  panel.WindowProc = [&seen, previous](TMessage& message) {
+  const TChainLink wrapper = panel.WindowProc().Add([&seen](TMessage& message, const TPassOn& previous) {
     seen.push_back(message.Msg);
     if (message.Msg == kCountMessage && message.WParam == 1) {
       message.Result = 7;  // consumed here
       return;
     }
     previous(message);
-  };
+  });
   EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42);
   EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 1, 0), 7);
   EXPECT_EQ(panel.counted, 1) << "a consumed message does not reach the class";
@@ -85,6 +113,31 @@ TEST(WindowProc, BindsAtCreationAndUnbindsWhenTheWindowIsGone) {
   EXPECT_FALSE(child->HandleAllocated());
   EXPECT_FALSE(IsWindow(child_window));
   EXPECT_EQ(FindTarget(child_window), nullptr);
+}
+
+TEST(WindowProc, AnErrorInALayerOnAWindowGoesToTheErrorBox) {
+  testing::MessageBoxRecorder recorder;
+  ThrowingPanel panel;
+  panel.HandleNeeded();
+  TWindowSubclass layer(panel.Handle(), [](TMessage& message, const TPassOn& pass_on) {
+    if (message.Msg == kCountMessage && message.WParam == 9) throw vorlan::Error(std::string("Layer failed"));
+    pass_on(message);
+  });
+  EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 9, 0), 0);
+  ASSERT_EQ(recorder.boxes.size(), 1u);
+  EXPECT_EQ(recorder.boxes[0].text, u"Layer failed");
+  EXPECT_EQ(SendMessageW(panel.Handle(), kCountMessage, 0, 0), 42) << "the layer and the window go on working";
+}
+
+TEST(WindowProc, AChildWhoseParentHasNoWindowYetGetsExactlyOneWindow) {
+  ThrowingPanel parent;
+  ThrowingPanel child;
+  child.SetParent(&parent);  // makes the parent's window, which makes the child's
+  ASSERT_TRUE(child.HandleAllocated());
+  int windows = 0;
+  for (HWND w = GetWindow(parent.Handle(), GW_CHILD); w; w = GetWindow(w, GW_HWNDNEXT)) ++windows;
+  EXPECT_EQ(windows, 1);
+  EXPECT_EQ(FindTarget(GetWindow(parent.Handle(), GW_CHILD)), static_cast<TWindowTarget*>(&child));
 }
 
 TEST(WindowProc, DestroyingTheObjectDestroysItsWindow) {

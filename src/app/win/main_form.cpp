@@ -18,8 +18,8 @@ std::u16string Host(const char* configured) { return platform::Utf8ToUtf16(confi
 
 // The program's icon in the size the system uses for the given metrics
 // (empty where the program has no icon resource, as in tests).
-ui::UniqueIcon LoadProgramIcon(int metric_width, int metric_height) {
-  return ui::UniqueIcon(
+platform::UniqueIcon LoadProgramIcon(int metric_width, int metric_height) {
+  return platform::UniqueIcon(
       static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(VORLAN_IDI_MAINICON), IMAGE_ICON,
                                     GetSystemMetrics(metric_width), GetSystemMetrics(metric_height), 0)));
 }
@@ -54,8 +54,6 @@ TMainForm::TMainForm(TMainFormServices services) : services_(std::move(services)
   CreateComponents();
   EndLoading();
 }
-
-TMainForm::~TMainForm() { DestroyForm(); }
 
 void TMainForm::CreateComponents() {
   SetName(u"MainForm");

@@ -37,8 +37,10 @@ struct TMainFormServices {
 // it; the tray menu's "Выйти" ends the program.
 class TMainForm : public ui::TForm {
  public:
+  // Held in a ui::TOwned, so that the window and the components go before
+  // the form's own members.
   explicit TMainForm(TMainFormServices services = {});
-  ~TMainForm() override;
+  std::u16string_view ClassName() const override { return u"TMainForm"; }
 
   // The components, in their creation order (owned by the form).
   ui::TMemo* Memo1 = nullptr;
@@ -80,8 +82,8 @@ class TMainForm : public ui::TForm {
   void ToggleVisibility();
 
   TMainFormServices services_;
-  ui::UniqueIcon big_icon_;
-  ui::UniqueIcon small_icon_;
+  platform::UniqueIcon big_icon_;
+  platform::UniqueIcon small_icon_;
 };
 
 }  // namespace vorlan::app

@@ -10,7 +10,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   vorlan::ui::TApplication& application = vorlan::ui::Application();
   vorlan::app::SetUpApplication(application);
   try {
-    const auto form = std::make_unique<vorlan::app::TMainForm>();
+    const auto form = vorlan::ui::MakeOwned<vorlan::app::TMainForm>();
     application.SetMainForm(form.get());
     application.Run();
     application.SetMainForm(nullptr);

@@ -210,7 +210,7 @@ void DeriveSelectionColors(TLoadedSkin& skin) {
     if (p[pcSelectionText] == -1 || p[pcSelectionText] == kMagenta) {
       p[pcSelectionText] = kHighlightTextReference;
     } else {
-      p[pcSelectionText] = ResolveSysColor(p[pcSelectionText]);
+      p[pcSelectionText] = paint::ResolveColor(p[pcSelectionText]);
     }
     p[pcSelectionText_Focused] = p[pcSelectionText];
   } else {
@@ -230,8 +230,8 @@ void DerivePalette(TLoadedSkin& skin, const TSkinOptions& options) {
   p[pcWebTextHot] = read(u"TCTOP", 255);
   p[pcBorder] = read(u"BORDERCOLOR", 0);
   if (const TSkinGeneralData* edit = FindSection(skin, u"EDIT")) {
-    p[pcEditText] = ResolveSysColor(edit->Props[0].FontColor.Color);
-    p[pcEditBG] = ResolveSysColor(edit->Props[0].Color);
+    p[pcEditText] = paint::ResolveColor(edit->Props[0].FontColor.Color);
+    p[pcEditBG] = paint::ResolveColor(edit->Props[0].Color);
   } else {
     p[pcEditText] = SystemColor(kColorWindowText);
     p[pcEditBG] = SystemColor(kColorWindow);
@@ -341,10 +341,6 @@ void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source) {
   DerivePalette(skin, options);
   AddTransparentSection(skin);
   skin.InitMaskIndexes(skin.GetSkinIndex(kGlobalInfo));
-}
-
-TColor ResolveSysColor(TColor color) {
-  return color < 0 ? SystemColor(static_cast<int>(static_cast<std::uint32_t>(color) & 0xFF)) : color;
 }
 
 }  // namespace vorlan::skin

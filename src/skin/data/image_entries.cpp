@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "paint/colors.h"
 #include "skin/data/skin_errors.h"
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_options.h"
@@ -147,8 +148,8 @@ TSkinGradArray ParseGradientData(std::u16string_view text) {
   };
   for (std::size_t i = 0; i + 5 <= words.size(); i += 5) {
     TSkinGradPie pie;
-    pie.Color1 = ResolveSysColor(number(words[i]));
-    pie.Color2 = ResolveSysColor(number(words[i + 1]));
+    pie.Color1 = paint::ResolveColor(number(words[i]));
+    pie.Color2 = paint::ResolveColor(number(words[i + 1]));
     pie.Percent = static_cast<std::uint8_t>(std::clamp(number(words[i + 2]), 0, 100));
     pie.Mode1 = number(words[i + 3]);
     gradient.push_back(pie);

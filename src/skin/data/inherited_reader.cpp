@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "paint/colors.h"
 #include "skin/data/skin_loader.h"
 
 namespace vorlan::skin {
@@ -33,7 +34,7 @@ std::int32_t InheritedReader::ReadInteger(std::u16string_view section, std::u16s
   } else {
     const auto inherited =
         FindInAncestors(section, key, [&](std::u16string_view text) { return as_value(text) != -1; });
-    if (inherited) result = ResolveSysColor(as_value(*inherited));
+    if (inherited) result = paint::ResolveColor(as_value(*inherited));
   }
   return std::min(result, limit);
 }

@@ -10,7 +10,7 @@ namespace vorlan::skin {
 namespace {
 
 std::uint32_t OpaquePixel(TColor color) {
-  return paint::ColorToPixel(ResolveSysColor(color) & 0x00FFFFFF) | 0xFF000000u;
+  return paint::ColorToPixel(paint::ResolveColor(color) & 0x00FFFFFF) | 0xFF000000u;
 }
 
 }  // namespace

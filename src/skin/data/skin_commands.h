@@ -2,13 +2,14 @@
 
 #include <cstdint>
 
-// The skin command message: window message 0xA100, the command code in the
-// high word of WParam (low word 0), an argument in LParam.
+#include "platform/program_messages.h"
+
+// The skin command message (SM_ALPHACMD): the command code in the high word
+// of WParam (low word 0), an argument in LParam.
 namespace vorlan::skin {
 
-inline constexpr std::uint32_t SM_ALPHACMD = 0xA100;
-// The application window's request to invalidate every form.
-inline constexpr std::uint32_t SM_INVALIDATE_ALL = 0xB000;
+using platform::SM_ALPHACMD;
+using platform::SM_INVALIDATE_ALL;
 
 enum TSkinCommand : std::uint16_t {
   scPrepareSkin = 1,
@@ -21,6 +22,7 @@ enum TSkinCommand : std::uint16_t {
   scInvalidate = 18,
   scMouseEnter = 29,
   scMouseLeave = 30,
+  scGetBackground = 34,
   scGetSkinData = 37,
   scFrameChanged = 53,
   scPreviewSkin = 71,

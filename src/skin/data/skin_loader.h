@@ -32,8 +32,4 @@ void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source);
 // every line that is not a comment.
 std::u16string NormalizeCommonSections(std::u16string_view text);
 
-// A colour as skins write it: negative values stand for system colours and
-// become the current system colour of their low byte.
-TColor ResolveSysColor(TColor color);
-
 }  // namespace vorlan::skin

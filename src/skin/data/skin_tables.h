@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "paint/colors.h"
 #include "paint/geometry.h"
 #include "skin/data/skin_bitmap.h"
 
@@ -16,7 +17,7 @@ namespace vorlan::skin {
 using TRect = paint::TRect;
 
 // Colour values are 0x00BBGGRR; -1 means none.
-using TColor = std::int32_t;
+using paint::TColor;
 inline constexpr TColor kColorNone = -1;
 inline constexpr TColor kColorWhite = 16777215;
 

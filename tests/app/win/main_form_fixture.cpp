@@ -44,7 +44,7 @@ MainFormFixture::MainFormFixture(bool real_shell_open) {
     tray_tips.push_back(ui::FromWide(data.szTip));
     return true;
   };
-  form_ = std::make_unique<TMainForm>(std::move(services));
+  form_ = ui::MakeOwned<TMainForm>(std::move(services));
   boxes.watched = form_->Handle();
 }
 

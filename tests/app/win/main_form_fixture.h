@@ -44,7 +44,7 @@ class MainFormFixture {
 
  private:
   std::wstring previous_directory_;
-  std::unique_ptr<TMainForm> form_;
+  ui::TOwned<TMainForm> form_;
 };
 
 // A picture of one colour (0xRRGGBB), as the picture service might send it.

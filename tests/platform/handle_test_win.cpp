@@ -1,10 +1,10 @@
-#include "ui/handle.h"
+#include "platform/handle_win.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-namespace vorlan::ui {
+namespace vorlan::platform {
 namespace {
 
 std::vector<int> closed;
@@ -12,7 +12,10 @@ std::vector<int> closed;
 struct CountingTraits {
   using Type = int;
   static Type Invalid() noexcept { return -1; }
-  static void Close(Type h) noexcept { closed.push_back(h); }
+  static bool Close(Type h) noexcept {
+    closed.push_back(h);
+    return h != 13;  // the system refuses to close 13
+  }
 };
 using Counted = UniqueHandle<CountingTraits>;
 
@@ -58,6 +61,35 @@ TEST_F(HandleTest, SelfMoveKeepsHandle) {
   EXPECT_TRUE(closed.empty());
 }
 
+TEST_F(HandleTest, CloseReportsTheSystemsAnswerOnce) {
+  Counted refused(13);
+  EXPECT_FALSE(refused.close());
+  EXPECT_FALSE(refused) << "closed, even when refused";
+  EXPECT_TRUE(refused.close()) << "nothing left to close";
+  Counted fine(4);
+  EXPECT_TRUE(fine.close());
+  EXPECT_EQ(closed, (std::vector<int>{13, 4}));
+}
+
+TEST(KernelHandle, NullAndInvalidHandleValueAreBothEmpty) {
+  struct Row {
+    HANDLE handle;
+    const char* why;
+  };
+  for (const Row& row : {Row{nullptr, "most kernel calls fail with null"},
+                         Row{INVALID_HANDLE_VALUE, "CreateFile fails with INVALID_HANDLE_VALUE"}}) {
+    UniqueKernelHandle h(row.handle);
+    EXPECT_FALSE(h) << row.why;
+    EXPECT_TRUE(h.close()) << row.why << ": an empty handle is never given to CloseHandle";
+  }
+  UniqueKernelHandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  ASSERT_TRUE(event);
+  const HANDLE raw = event.get();
+  event.reset();
+  DWORD flags = 0;
+  EXPECT_FALSE(GetHandleInformation(raw, &flags)) << "the event was closed";
+}
+
 TEST(SelectGuard, RestoresPreviousObject) {
   UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
   ASSERT_TRUE(dc);
@@ -71,4 +103,4 @@ TEST(SelectGuard, RestoresPreviousObject) {
 }
 
 }  // namespace
-}  // namespace vorlan::ui
+}  // namespace vorlan::platform

@@ -5,8 +5,9 @@
 #include <utility>
 
 // Move-only owners of Win32 handles. Each kind of handle names its type, its
-// invalid value and the call that gives it back; raw releases appear only here.
-namespace vorlan::ui {
+// empty value and the call that gives it back; raw releases appear only here
+// (and, for sockets, in socket_handle_win.h).
+namespace vorlan::platform {
 
 template <class Traits>
 class UniqueHandle {
@@ -25,17 +26,32 @@ class UniqueHandle {
   ~UniqueHandle() { reset(); }
 
   Type get() const noexcept { return handle_; }
-  explicit operator bool() const noexcept { return handle_ != Traits::Invalid(); }
+  explicit operator bool() const noexcept { return !IsEmpty(handle_); }
 
   // Gives up ownership without closing.
   Type release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
 
   void reset(Type handle = Traits::Invalid()) noexcept {
     const Type old = std::exchange(handle_, handle);
-    if (old != Traits::Invalid()) Traits::Close(old);
+    if (!IsEmpty(old)) Traits::Close(old);
+  }
+
+  // Closes now and tells whether the system agreed (a file's last write can
+  // fail only here); an empty owner closes successfully.
+  bool close() noexcept {
+    const Type old = release();
+    return IsEmpty(old) || Traits::Close(old);
   }
 
  private:
+  static bool IsEmpty(Type handle) noexcept {
+    if constexpr (requires { Traits::IsEmpty(handle); }) {
+      return Traits::IsEmpty(handle);
+    } else {
+      return handle == Traits::Invalid();
+    }
+  }
+
   Type handle_ = Traits::Invalid();
 };
 
@@ -44,40 +60,57 @@ namespace handle_traits {
 struct Window {
   using Type = HWND;
   static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type h) noexcept { DestroyWindow(h); }
+  static bool Close(Type h) noexcept { return DestroyWindow(h) != FALSE; }
 };
 
 template <class T>
 struct GdiObject {
   using Type = T;
   static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type h) noexcept { DeleteObject(h); }
+  static bool Close(Type h) noexcept { return DeleteObject(h) != FALSE; }
 };
 
 // A device context made by CreateCompatibleDC or CreateDC.
 struct MemoryDc {
   using Type = HDC;
   static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type h) noexcept { DeleteDC(h); }
+  static bool Close(Type h) noexcept { return DeleteDC(h) != FALSE; }
 };
 
 struct Menu {
   using Type = HMENU;
   static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type h) noexcept { DestroyMenu(h); }
+  static bool Close(Type h) noexcept { return DestroyMenu(h) != FALSE; }
 };
 
 // An icon made by LoadImage without LR_SHARED or CreateIconIndirect.
 struct Icon {
   using Type = HICON;
   static Type Invalid() noexcept { return nullptr; }
-  static void Close(Type h) noexcept { DestroyIcon(h); }
+  static bool Close(Type h) noexcept { return DestroyIcon(h) != FALSE; }
 };
 
+// Kernel objects: files answer INVALID_HANDLE_VALUE on failure, most other
+// calls null, so both mean "nothing owned".
 struct Kernel {
   using Type = HANDLE;
-  static Type Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-  static void Close(Type h) noexcept { CloseHandle(h); }
+  static Type Invalid() noexcept { return nullptr; }
+  static bool IsEmpty(Type h) noexcept { return h == nullptr || h == INVALID_HANDLE_VALUE; }
+  static bool Close(Type h) noexcept { return CloseHandle(h) != FALSE; }
+};
+
+// Memory the system allocated for us (FormatMessage's buffer).
+struct LocalMemory {
+  using Type = HLOCAL;
+  static Type Invalid() noexcept { return nullptr; }
+  static bool Close(Type h) noexcept { return LocalFree(h) == nullptr; }
+};
+
+// A hook of SetWindowsHookExW.
+struct Hook {
+  using Type = HHOOK;
+  static Type Invalid() noexcept { return nullptr; }
+  static bool Close(Type h) noexcept { return UnhookWindowsHookEx(h) != FALSE; }
 };
 
 }  // namespace handle_traits
@@ -86,11 +119,14 @@ using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
+using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueRegion = UniqueHandle<handle_traits::GdiObject<HRGN>>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
+using UniqueHook = UniqueHandle<handle_traits::Hook>;
+using UniqueLocalMemory = UniqueHandle<handle_traits::LocalMemory>;
 
 // The device context of a window's client area (GetDC / ReleaseDC).
 class WindowDc {
@@ -139,7 +175,8 @@ class SelectGuard {
   HGDIOBJ previous_;
 };
 
-// Restores the whole state of a device context (SaveDC / RestoreDC).
+// Restores the whole state of a device context (SaveDC / RestoreDC), so that
+// objects selected meanwhile are deselected before their owners delete them.
 class SavedDcState {
  public:
   explicit SavedDcState(HDC dc) noexcept : dc_(dc), saved_(SaveDC(dc)) {}
@@ -154,4 +191,4 @@ class SavedDcState {
   int saved_;
 };
 
-}  // namespace vorlan::ui
+}  // namespace vorlan::platform

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's private window message numbers, all in one place so that no
+// two layers pick the same one. They lie in the application range (WM_APP =
+// 0x8000 up to 0xBFFF), which no system class uses.
+namespace vorlan::platform {
+
+inline constexpr std::uint32_t kAppMessageBase = 0x8000;  // WM_APP
+
+// The tray icon's notifications from the shell (mouse message in LParam).
+inline constexpr std::uint32_t WM_TRAYNOTIFY = kAppMessageBase + 1;
+
+// Messages the window framework sends between its own controls.
+inline constexpr std::uint32_t CM_BASE = kAppMessageBase + 0x1000;
+// A child asks its parent to paint the parent's background into the child's
+// device context (unskinned controls only; see the framework's TBackgroundQuery).
+inline constexpr std::uint32_t CM_QUERYBACKGROUND = CM_BASE + 1;
+// Notifications a parent reflects to the child control they concern:
+// CN_BASE + the original message (WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR*, all
+// below 0x200).
+inline constexpr std::uint32_t CN_BASE = CM_BASE + 0x100;
+inline constexpr std::uint32_t kReflectedRange = 0x200;
+
+// The skin command message: the command code in the high word of WParam
+// (low word 0), an argument in LParam.
+inline constexpr std::uint32_t SM_ALPHACMD = 0xA100;
+// The application window's request to invalidate every form.
+inline constexpr std::uint32_t SM_INVALIDATE_ALL = 0xB000;
+
+static_assert(CN_BASE + kReflectedRange <= SM_ALPHACMD, "reflected messages stay below the skin command");
+static_assert(WM_TRAYNOTIFY < CM_BASE && SM_ALPHACMD < SM_INVALIDATE_ALL && SM_INVALIDATE_ALL < 0xC000);
+
+}  // namespace vorlan::platform
