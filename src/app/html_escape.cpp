@@ -5,7 +5,12 @@
 namespace vorlan::app {
 std::u16string HtmlEscape(std::u16string_view text) {
   std::u16string out;
-  out.reserve(text.size());
+  AppendHtmlEscaped(out, text);
+  return out;
+}
+
+void AppendHtmlEscaped(std::u16string& out, std::u16string_view text) {
+  out.reserve(out.size() + text.size());
   for (char16_t c : text) {
     switch (c) {
       case u'&':
@@ -27,14 +32,20 @@ std::u16string HtmlEscape(std::u16string_view text) {
         out.push_back(c);
     }
   }
-  return out;
 }
 
 std::u16string FrameSourceAddress(std::u16string_view url) {
+  std::u16string out;
+  AppendFrameSourceAddress(out, url);
+  return out;
+}
+
+void AppendFrameSourceAddress(std::u16string& out, std::u16string_view url) {
   if (platform::StartsWithIgnoreCase(url, u"http://") || platform::StartsWithIgnoreCase(url, u"https://")) {
-    return HtmlEscape(url);
+    AppendHtmlEscaped(out, url);
+  } else {
+    out += u"about:blank";
   }
-  return u"about:blank";
 }
 
 }  // namespace vorlan::app

@@ -1,5 +1,7 @@
 #include "app/result_page.h"
 
+#include <utility>
+
 #include "app/app_title.h"
 #include "app/html_escape.h"
 #include "platform/file_write.h"
@@ -13,21 +15,34 @@ std::u16string Decimal(int32_t value) {
   return std::u16string(digits.begin(), digits.end());
 }
 
+// before + the escaped text + after, built in one string.
+std::u16string EscapedLine(std::u16string_view before, std::u16string_view text, std::u16string_view after) {
+  std::u16string line;
+  line.reserve(before.size() + text.size() + after.size());
+  line += before;
+  AppendHtmlEscaped(line, text);
+  line += after;
+  return line;
+}
+
 void AppendVideo(const TItem& item, TPageLines& lines) {
-  lines.push_back(u"<h4>" + HtmlEscape(item.TitleRu) + u"</h4>");
-  lines.push_back(u"<small>" + HtmlEscape(item.TitleEn) + u"</small><br>");
-  lines.push_back(u"Озвучил: " + HtmlEscape(item.Translator) + u"<br>");
+  lines.push_back(EscapedLine(u"<h4>", item.TitleRu, u"</h4>"));
+  lines.push_back(EscapedLine(u"<small>", item.TitleEn, u"</small><br>"));
+  lines.push_back(EscapedLine(u"Озвучил: ", item.Translator, u"<br>"));
   if (item.SeasonsCount != 0) lines.push_back(u"Сезонов: " + Decimal(item.SeasonsCount) + u" <br>");
   if (item.EpisodesCount != 0) lines.push_back(u"Серий: " + Decimal(item.EpisodesCount) + u" <br>");
-  lines.push_back(
-      u"<div class=\"embed-responsive embed-responsive-16by9\"><p><iframe class=\"embed-responsive-item\" src=\"" +
-      FrameSourceAddress(item.Url) + u"\"></iframe></p></div><hr>");
+  std::u16string frame =
+      u"<div class=\"embed-responsive embed-responsive-16by9\"><p><iframe class=\"embed-responsive-item\" src=\"";
+  AppendFrameSourceAddress(frame, item.Url);
+  frame += u"\"></iframe></p></div><hr>";
+  lines.push_back(std::move(frame));
 }
 
 }  // namespace
 
 void BuildResultPage(const TVideoList& videos, TPageLines& lines, std::u16string_view portal_host) {
   const std::u16string portal(portal_host);
+  lines.reserve(lines.size() + videos.size() * 6 + 8);
   lines.push_back(u"<html>");
   lines.push_back(u"<head>");
   lines.push_back(u"<title>" + std::u16string(kApplicationTitle) + u"</title>");
