@@ -6,6 +6,7 @@
 #include "paint/colors.h"
 #include "paint/geometry.h"
 #include "skin/data/loaded_skin.h"
+#include "skin/draw/state_fill.h"
 
 // Painting sections onto pictures whose alpha channel matters (layered
 // windows): transparency becomes alpha instead of a blend with the parent.
