@@ -1,5 +1,6 @@
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the declarations of windows.h.
+#include <shellapi.h>
 
 #include <string>
 
