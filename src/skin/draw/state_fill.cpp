@@ -5,6 +5,7 @@
 #include "paint/block_copy.h"
 #include "paint/copies.h"
 #include "paint/fills.h"
+#include "paint/kernels.h"
 #include "paint/pixel_math.h"
 #include "skin/draw/gradient.h"
 #include "skin/draw/paint_checks.h"
@@ -65,6 +66,29 @@ void PaintFromParentStrips(paint::TBitmap32& bmp, const TRect& r, const paint::T
                      paint::MakeRect(from.X, ph - fr.Bottom + c.Y, w, bottom));
   }
   FillColour(bmp, {r.Left + left, r.Top + top, r.Right - right, r.Bottom - bottom}, c.FillColor);
+}
+
+// R receives the parent's look (its picture, or its colour when it is not
+// ready) and then `own` blended over it by the weight: the parent copy and
+// BlendBitmaps done row by row, each row blended while it is still in the cache.
+void BlendOverParent(paint::TBitmap32& bmp, const TRect& r, const paint::TBitmap32& own, const paint::TCacheInfo& c,
+                     paint::TPoint o, int weight) {
+  const paint::TBitmap32* parent = c.Ready && c.Bmp != &bmp ? c.Bmp : nullptr;
+  const std::uint32_t fill = paint::px::WithAlpha(paint::ColorToPixel(paint::ResolveColor(c.FillColor)), 255);
+  const std::int32_t w = r.Width(), px0 = c.X + o.X;
+  const std::int32_t from = parent ? std::max(0, -px0) : 0;
+  const std::int32_t to = parent ? std::min(w, parent->Width() - px0) : 0;
+  const int clamped = std::clamp(weight, 0, 255);
+  for (std::int32_t row = 0; row < r.Height(); ++row) {
+    std::uint32_t* d = bmp.Row(r.Top + row) + r.Left;
+    const std::int32_t py = c.Y + o.Y + row;
+    if (!c.Ready) {
+      paint::kernels::FillRow(d, w, fill);
+    } else if (parent != nullptr && py >= 0 && py < parent->Height() && from < to) {
+      std::copy_n(parent->Row(py) + px0 + from, to - from, d + from);
+    }
+    paint::kernels::BlendRow(d, own.Row(row), w, clamped);
+  }
 }
 
 // The pattern overlay: a masked texture in whole tiles over everything.
@@ -171,12 +195,7 @@ void PaintStateFill(const TLoadedSkin& skin, std::int32_t skinIndex, const paint
   } else if (c.Ready || layers.Percents() > 0) {
     paint::TBitmap32 own(r.Width(), r.Height());
     PaintLayers(own, own.Bounds(), Shifted(c, r.Left, r.Top), layers);
-    if (c.Ready) {
-      CopyParent(bmp, r, c, offset);
-    } else {
-      FillColour(bmp, r, c.FillColor);
-    }
-    paint::BlendBitmaps(bmp, own, TransparencyWeight(t), {r.Left, r.Top}, own.Bounds());
+    BlendOverParent(bmp, r, own, c, offset, TransparencyWeight(t));
   } else {
     FillColour(bmp, r,
                paint::MixColors(paint::ResolveColor(c.FillColor), paint::ResolveColor(layers.Color), t / 100.0));
