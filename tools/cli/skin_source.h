@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "cli/skin_info_json.h"
+#include "paint/bitmap32.h"
 
 namespace vorlan::cli {
 
