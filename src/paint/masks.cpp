@@ -85,7 +85,7 @@ TBitmap32 ScalePiece(const TBitmap32& src, const TRect& piece, int32_t w, int32_
 
 void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskOffset, const TBitmap32& src,
                      TBitmap32& dst, int32_t srcH, int32_t srcW, int32_t srcY, int32_t srcX, int32_t h) {
-  if (x < 0 || y < 0 || w < 0 || h <= 0 || w == 1 || h == 1 || w == 0) return;
+  if (x < 0 || y < 0 || w <= 0 || h <= 0) return;
   if (srcW <= 0 || srcH <= 0) return;
   const TRect dst_rect = MakeRect(x, y, w, h);
   const TRect piece = MakeRect(srcX, srcY, srcW, srcH);
@@ -108,6 +108,9 @@ void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskO
     }
     return;
   }
+  // Only the blend through temporary pieces needs two pixels each way; the
+  // plain stretch and the single-pixel piece above serve one-pixel sides.
+  if (w == 1 || h == 1) return;
   const bool smooth = StretchesSmoothly(w, h, srcW, srcH, centre);
   const TBitmap32 image = ScalePiece(src, piece, w, h, smooth, kFilterMitchell);
   const TBitmap32 mask = ScalePiece(src, mask_piece, w, h, smooth, kFilterMitchell);

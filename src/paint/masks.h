@@ -15,9 +15,6 @@ namespace vorlan::paint {
 void CopyWithMask(const TRect& dstRect, const TRect& srcRect, TBitmap32& dst, const TRect& maskR, bool useParent,
                   const TCacheInfo& cacheInfo, const TBitmap32& src);
 
-// The piece (srcX, srcY, srcW, srcH) of src stretched onto (x, y, w, h) of
-// dst through the mask piece maskOffset rows below it; maskOffset 0 means a
-// plain stretched copy.
 // Whether a stretched masked piece is resampled rather than stretched by
 // nearest pixels: narrower at the same height, lower at the same width, or
 // the centre; and larger than 1 × 1.
@@ -27,6 +24,9 @@ bool StretchesSmoothly(int32_t w, int32_t h, int32_t srcW, int32_t srcH, bool ce
 // one-pixel piece to 2 × 2 (smooth), or stretched by nearest pixels.
 TBitmap32 ScalePiece(const TBitmap32& src, const TRect& piece, int32_t w, int32_t h, bool smooth, int filter);
 
+// The piece (srcX, srcY, srcW, srcH) of src stretched onto (x, y, w, h) of
+// dst through the mask piece maskOffset rows below it; maskOffset 0 means a
+// plain stretched copy.
 void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskOffset, const TBitmap32& src,
                      TBitmap32& dst, int32_t srcH, int32_t srcW, int32_t srcY, int32_t srcX, int32_t h);
 

@@ -83,7 +83,6 @@ class TAlphaPieces final : public TBorderPieces {
       return;
     }
     const std::int32_t w = dst.Width(), h = dst.Height();
-    if (w <= 1 || h <= 1) return;
     const paint::TBitmap32& source = *image_.Source;
     const TRect mask_src{src.Left, src.Top + image_.MaskOffset(), src.Right, src.Bottom + image_.MaskOffset()};
     if (mask_src.Bottom > source.Height()) return;
@@ -97,6 +96,7 @@ class TAlphaPieces final : public TBorderPieces {
       }
       return;
     }
+    if (w == 1 || h == 1) return;  // as StretchWithMask: resampling needs two pixels each way
     const bool smooth = paint::StretchesSmoothly(w, h, src.Width(), src.Height(), centre);
     const paint::TBitmap32 image = paint::ScalePiece(source, src, w, h, smooth, paint::kFilterMitchell);
     const paint::TBitmap32 mask = paint::ScalePiece(source, mask_src, w, h, smooth, paint::kFilterHermite);

@@ -97,6 +97,21 @@ TEST(PaintBorderMaskAlpha, MaskedPiecesRaiseTheAlpha) {
   EXPECT_EQ(px::Alpha(mid.Pixel(1, 1)), 0) << "key pixel without a ready parent: alpha 0";
 }
 
+TEST(PaintBorderMaskAlpha, StretchedPiecesWeighByTheLesserOfMaskAndAlpha) {
+  // A 3 × 3 frame whose sides and centre are single pixels, stretched (bit 1) and filled (bit 4).
+  test::SkinBuilder skin;
+  skin.Fill({0, 0, 3, 3}, 0xFF808080);
+  skin.Fill({0, 3, 3, 6}, 0xFF640000);  // mask red 100 everywhere
+  skin.Put(1, 4, 0xFF000000);           // the centre's mask: black
+  const std::int32_t border = skin.Border({0, 0, 3, 6}, 1, 1, 1 | 4, 1, 1, 1, 1);
+  paint::TBitmap32 bmp = Canvas(8, 8, 0x32000000);  // alpha 50
+  PaintBorderMaskAlpha(bmp, {0, 0, 8, 8}, paint::EmptyCacheInfo(), SkinImage(skin.Skin(), border), 0);
+  const int side = (0 * 50 + 0x80 * 205) >> 8;  // l = min(100, 50)
+  EXPECT_EQ(bmp.Pixel(0, 4), px::Pack(side, side, side, 155)) << "a 1 × 1 side over the whole side: A := max(50, 155)";
+  EXPECT_EQ(bmp.Pixel(4, 4), 0xFF808080u) << "black mask: the image pixel, alpha 255";
+  EXPECT_TRUE(UntouchedOutside(bmp, {0, 0, 8, 8}, 0x32000000));
+}
+
 TEST(PaintSectionAlpha, PremultipliesOnlyWhenCoveringTheBitmap) {
   test::SkinBuilder skin;
   const std::int32_t s = skin.Section(u"S", 0x0000FF);
