@@ -76,22 +76,25 @@ TBitmap32 AtLeastTwoByTwo(const TBitmap32& src, const TRect& piece) {
   return out;
 }
 
-// The piece brought to w × h, smoothly (Mitchell) or by nearest pixels.
-TBitmap32 ScalePiece(const TBitmap32& src, const TRect& piece, int32_t w, int32_t h, bool smooth) {
+}  // namespace
+
+bool StretchesSmoothly(int32_t w, int32_t h, int32_t srcW, int32_t srcH, bool centre) {
+  return ((w < srcW && h == srcH) || (w == srcW && h < srcH) || centre) && w > 1 && h > 1;
+}
+
+TBitmap32 ScalePiece(const TBitmap32& src, const TRect& piece, int32_t w, int32_t h, bool smooth, int filter) {
   TBitmap32 out(w, h);
   if (smooth) {
-    ResampleBitmap(AtLeastTwoByTwo(src, piece), out, w, kFilterMitchell, h);
+    ResampleBitmap(AtLeastTwoByTwo(src, piece), out, w, filter, h);
   } else {
     StretchNearest(out, out.Bounds(), src, piece);
   }
   return out;
 }
 
-}  // namespace
-
 void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskOffset, const TBitmap32& src,
                      TBitmap32& dst, int32_t srcH, int32_t srcW, int32_t srcY, int32_t srcX, int32_t h) {
-  if (x < 0 || y < 0 || w < 0 || h <= 0 || w == 1 || h == 1 || w == 0) return;
+  if (x < 0 || y < 0 || w <= 0 || h <= 0) return;
   if (srcW <= 0 || srcH <= 0) return;
   const TRect dst_rect = MakeRect(x, y, w, h);
   const TRect piece = MakeRect(srcX, srcY, srcW, srcH);
@@ -114,9 +117,12 @@ void StretchWithMask(int32_t x, int32_t y, int32_t w, bool centre, int32_t maskO
     }
     return;
   }
-  const bool smooth = ((w < srcW && h == srcH) || (w == srcW && h < srcH) || centre) && w > 1 && h > 1;
-  const TBitmap32 image = ScalePiece(src, piece, w, h, smooth);
-  const TBitmap32 mask = ScalePiece(src, mask_piece, w, h, smooth);
+  // Only the blend through temporary pieces needs two pixels each way; the
+  // plain stretch and the single-pixel piece above serve one-pixel sides.
+  if (w == 1 || h == 1) return;
+  const bool smooth = StretchesSmoothly(w, h, srcW, srcH, centre);
+  const TBitmap32 image = ScalePiece(src, piece, w, h, smooth, kFilterMitchell);
+  const TBitmap32 mask = ScalePiece(src, mask_piece, w, h, smooth, kFilterMitchell);
   for (int32_t row = 0; row < h; ++row) {
     if (y + row >= dst.Height()) break;
     uint32_t* d = dst.Row(y + row);

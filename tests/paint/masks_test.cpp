@@ -106,6 +106,23 @@ TEST(StretchWithMask, NothingForDegenerateDestinations) {
   }
 }
 
+TEST(StretchWithMask, OnePixelSidesArePainted) {
+  // The one-pixel sides of a border: a plain stretch, and a single-pixel
+  // piece through its mask; only the blend through temporary pieces needs
+  // two pixels each way.
+  TBitmap32 src = Filled(2, 4, 0xFF102030);
+  src.SetPixel(0, 2, 0x00000000);  // black mask under (0, 0)
+  TBitmap32 plain = Filled(4, 4, 0x12345678);
+  StretchWithMask(0, 0, 1, false, 0, src, plain, 1, 1, 0, 0, 4);
+  EXPECT_EQ(plain.Pixel(0, 3), 0xFF102030u) << "plain stretch onto a column";
+  TBitmap32 masked = Filled(4, 4, 0x12345678);
+  StretchWithMask(0, 1, 4, false, 2, src, masked, 1, 1, 0, 0, 1);
+  EXPECT_EQ(masked.Pixel(3, 1), 0xFF102030u) << "single-pixel piece onto a row";
+  TBitmap32 resampled = Filled(4, 4, 0x12345678);
+  StretchWithMask(0, 0, 1, false, 2, src, resampled, 2, 2, 0, 0, 3);
+  EXPECT_EQ(resampled.Pixel(0, 0), 0x12345678u) << "a larger piece onto one column: nothing";
+}
+
 TEST(StretchWithMask, PlainStretchWithoutMaskOffset) {
   TBitmap32 src(2, 1);
   src.SetPixel(0, 0, 0x11111111);

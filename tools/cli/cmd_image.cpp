@@ -1,17 +1,13 @@
-#include <cerrno>
-#include <charconv>
 #include <cstdio>
-#include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/file_read.h"
 #include "cli/image_bmp_writer.h"
+#include "cli/numbers.h"
 #include "paint/decoded_image.h"
 #include "paint/resample.h"
 #include "platform/error.h"
@@ -34,22 +30,6 @@ struct ResampleRequest {
   int Filter = 0;
 };
 
-std::optional<int32_t> ParseInt(std::string_view text) {
-  int32_t value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-  return value;
-}
-
-std::vector<uint8_t> ReadWholeFile(const std::string& utf8_name) {
-  const std::u8string name(utf8_name.begin(), utf8_name.end());
-  std::ifstream in(std::filesystem::path(name), std::ios::binary);
-  if (!in) throw Error("Cannot open file \"" + utf8_name + "\". " + std::strerror(errno));
-  std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (in.bad()) throw Error("Cannot read file \"" + utf8_name + "\".");
-  return bytes;
-}
-
 int Convert(const std::string& in_name, const std::string& out_name, const std::optional<ResampleRequest>& resample) {
   const std::vector<uint8_t> data = ReadWholeFile(in_name);
   paint::TBitmap32 picture = paint::To32Bits(paint::DecodePicture(data, in_name));
@@ -71,7 +51,7 @@ int RunImage(std::span<const std::string> args) {
   std::optional<ResampleRequest> resample;
   if (args.size() == 7) {
     if (args[3] != "--resample") return Usage();
-    const auto w = ParseInt(args[4]), h = ParseInt(args[5]), filter = ParseInt(args[6]);
+    const auto w = ParseInt32(args[4]), h = ParseInt32(args[5]), filter = ParseInt32(args[6]);
     if (!w || !h || !filter || *filter < 0 || *filter >= paint::kFilterCount) return Usage();
     resample = ResampleRequest{*w, *h, *filter};
   }

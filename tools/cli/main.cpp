@@ -14,7 +14,10 @@ constexpr char kUsage[] =
     "       vorlantv-cli get [--bytes] URL...\n"
     "       vorlantv-cli image convert IN OUT [--resample W H FILTER]\n"
     "       vorlantv-cli skin pack DIR OUT.asz [--store] | unpack FILE.asz DIR | info SOURCE|--internal "
-    "[--hue N] [--saturation N] [--brightness N]\n";
+    "[--hue N] [--saturation N] [--brightness N]\n"
+    "       vorlantv-cli skin paint SOURCE|--internal SECTION STATE OUT [--size W H] [--rect L T R B] "
+    "[--parent-color RRGGBB | --parent-image FILE] [--alpha]\n"
+    "       vorlantv-cli skin sheet SOURCE|--internal OUT.png\n";
 
 int Dispatch(const std::vector<std::string>& all) {
   if (all.size() < 2) {

@@ -1,0 +1,61 @@
+#include "skin/draw/border_mask.h"
+
+#include "paint/block_copy.h"
+#include "paint/copies.h"
+#include "paint/masks.h"
+#include "paint/stretch.h"
+#include "skin/draw/border_geometry.h"
+#include "skin/draw/paint_checks.h"
+
+namespace vorlan::skin {
+namespace {
+
+using paint::TRect;
+
+class TPlainPieces final : public TBorderPieces {
+ public:
+  TPlainPieces(paint::TBitmap32& bmp, const paint::TCacheInfo& corners, bool cornersUseParent, const TSkinImage& image)
+      : bmp_(bmp), corners_(corners), corners_use_parent_(cornersUseParent), image_(image) {}
+
+  void Copy(TBorderPart part, const TRect& dst, paint::TPoint src) override {
+    const bool corner = part == TBorderPart::Corner;
+    const paint::TCacheInfo empty = paint::EmptyCacheInfo();
+    const paint::TCacheInfo& cache = corner && corners_use_parent_ ? corners_ : empty;
+    const bool use_parent = corner && corners_use_parent_;
+    const TRect from = paint::MakeRect(src.X, src.Y, dst.Width(), dst.Height());
+    if (image_.M().MaskType != 0) {
+      paint::CopyWithMask(dst, from, bmp_, image_.M().R, use_parent, cache, *image_.Source);
+    } else if (corner) {
+      const TRect inclusive{from.Left, from.Top, from.Right - 1, from.Bottom - 1};
+      paint::CopyKeyedRect(bmp_, *image_.Source, dst.Left, use_parent, cache, paint::kKeyColor, inclusive, dst.Top);
+    } else {
+      paint::CopyBlock(bmp_, {dst.Left, dst.Top}, *image_.Source, from);
+    }
+  }
+
+  void Stretch(TBorderPart part, const TRect& dst, const TRect& src) override {
+    if (image_.M().MaskType != 0) {
+      paint::StretchWithMask(dst.Left, dst.Top, dst.Width(), part == TBorderPart::Centre, image_.MaskOffset(),
+                             *image_.Source, bmp_, src.Height(), src.Width(), src.Top, src.Left, dst.Height());
+    } else {
+      paint::StretchNearest(bmp_, dst, *image_.Source, src);
+    }
+  }
+
+ private:
+  paint::TBitmap32& bmp_;
+  const paint::TCacheInfo& corners_;
+  bool corners_use_parent_;
+  const TSkinImage& image_;
+};
+
+}  // namespace
+
+void PaintBorderMask(paint::TBitmap32& bmp, const TRect& rect, const paint::TCacheInfo& cacheInfo,
+                     const TSkinImage& image, std::int32_t state, bool updateCorners) {
+  if (!image || !LiesInside(rect, bmp)) return;
+  TPlainPieces pieces(bmp, cacheInfo, updateCorners && image.M().CornerType > 0, image);
+  LayBorderPieces(image, rect, state, pieces);
+}
+
+}  // namespace vorlan::skin
