@@ -4,10 +4,11 @@
 #include <array>
 #include <string_view>
 
-#include "cli/skin_json_writer.h"
+#include "cli/json_writer.h"
 #include "paint/block_copy.h"
 #include "paint/cache_info.h"
 #include "paint/fills.h"
+#include "platform/ascii.h"
 #include "skin/data/skin_package.h"
 #include "skin/draw/section.h"
 #include "skin/draw/skin_image.h"
@@ -62,7 +63,7 @@ paint::TBitmap32 PaintCell(const skin::TLoadedSkin& skin, std::int32_t index, st
 
 paint::TSize SheetCellSize(const skin::TLoadedSkin& skin, std::int32_t skinIndex) {
   const skin::TSkinGeneralData& section = skin.gd[static_cast<std::size_t>(skinIndex)];
-  const std::u16string name = skin::UpperCaseAscii(section.ClassName);
+  const std::u16string name = platform::AsciiUpperCopy(section.ClassName);
   paint::TSize size = StartsWithAny(name, kSmallSections)   ? kSmallSize
                       : StartsWithAny(name, kLargeSections) ? kLargeSize
                                                             : kDefaultSize;

@@ -6,6 +6,7 @@
 #include "cli/image_bmp_writer.h"
 #include "cli/image_png_writer.h"
 #include "cli/skin_manager_info.h"
+#include "platform/ascii.h"
 #include "platform/file_write.h"
 #include "platform/text.h"
 #include "skin/data/skin_package.h"
@@ -19,9 +20,9 @@ SkinInfo LoadSkinSource(const std::string& source) {
 }
 
 std::int32_t FindSectionAnyCase(const skin::TLoadedSkin& skin, std::u16string_view name) {
-  const std::u16string wanted = skin::UpperCaseAscii(name);
+  const std::u16string wanted = platform::AsciiUpperCopy(name);
   for (std::size_t i = 0; i < skin.gd.size(); ++i) {
-    if (skin::UpperCaseAscii(skin.gd[i].ClassName) == wanted) return static_cast<std::int32_t>(i);
+    if (platform::AsciiUpperCopy(skin.gd[i].ClassName) == wanted) return static_cast<std::int32_t>(i);
   }
   return -1;
 }

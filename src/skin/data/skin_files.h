@@ -11,6 +11,7 @@
 // system.
 namespace vorlan::skin {
 
+// The file's path; letter case is ignored in names where the system keeps it.
 std::filesystem::path SkinFilePath(std::u16string_view name);
 // The name with the system's own separators.
 std::u16string NativeSkinFileName(std::u16string_view name);
