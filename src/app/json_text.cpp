@@ -90,9 +90,22 @@ double ReadDouble(std::string_view written, const NumberParts& parts) {
 
 std::u16string Widen(std::string_view ascii) { return std::u16string(ascii.begin(), ascii.end()); }
 
+// A plain integer of up to 15 digits: the general double form gives back its
+// digits unchanged (the grammar allows no leading zeros), so skip the round
+// trip through a double. The catalogue's counts are all of this kind.
+bool IsShortPlainInteger(std::string_view written) {
+  const std::string_view digits = written.starts_with('-') ? written.substr(1) : written;
+  if (digits.empty() || digits.size() > kSignificantDigits) return false;
+  for (char c : digits) {
+    if (c < '0' || c > '9') return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::u16string JsonNumberText(std::string_view written, char16_t decimal_separator) {
+  if (IsShortPlainInteger(written)) return written == "-0" ? u"0" : Widen(written);
   const NumberParts parts = SplitNumber(written);
   if (written.size() >= kIntegerFormMinLength && written.find('.') == std::string_view::npos) {
     if (const auto whole = WholeNumber(parts)) {
