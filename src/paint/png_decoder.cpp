@@ -169,6 +169,19 @@ uint32_t NextPixel(SampleReader& samples, const png::Header& h, const Palette& p
   }
 }
 
+// The usual 8-bit RGB and RGBA rows without the per-sample reader; false
+// for any other kind of row.
+bool ConvertCommonRow(const uint8_t* row, const png::Header& h, const png::Pass& pass, uint32_t* out) {
+  if (h.BitDepth != 8 || (h.ColorType != 2 && h.ColorType != 6)) return false;
+  out += pass.X0;
+  if (h.ColorType == 6) {
+    for (uint32_t x = 0; x < pass.Width; ++x, row += 4) out[x * pass.DX] = px::Pack(row[2], row[1], row[0], row[3]);
+  } else {
+    for (uint32_t x = 0; x < pass.Width; ++x, row += 3) out[x * pass.DX] = px::Pack(row[2], row[1], row[0], 255);
+  }
+  return true;
+}
+
 }  // namespace
 
 TDecodedImage DecodePng(std::span<const uint8_t> data) {
@@ -211,9 +224,12 @@ TDecodedImage DecodePng(std::span<const uint8_t> data) {
     const std::span<uint8_t> rows(raw.data() + offset, size);
     if (!png::Unfilter(rows, row_bytes, pass.Height, h.FilterStride())) Fail(kPngInvalidFormat);
     for (uint32_t y = 0; y < pass.Height; ++y) {
-      SampleReader samples(rows.data() + y * (row_bytes + 1) + 1, h.BitDepth);
+      const uint8_t* row = rows.data() + y * (row_bytes + 1) + 1;
       uint32_t* out = image.Bitmap.Row(static_cast<int32_t>(pass.Y0 + y * pass.DY));
-      for (uint32_t x = 0; x < pass.Width; ++x) out[pass.X0 + x * pass.DX] = NextPixel(samples, h, palette);
+      if (!ConvertCommonRow(row, h, pass, out)) {
+        SampleReader samples(row, h.BitDepth);
+        for (uint32_t x = 0; x < pass.Width; ++x) out[pass.X0 + x * pass.DX] = NextPixel(samples, h, palette);
+      }
     }
     offset += size;
   }

@@ -55,37 +55,56 @@ uint8_t Paeth(int a, int b, int c) {
 
 }  // namespace
 
+namespace {
+
+// One row, one loop per filter type: the type is read once per row, not per
+// byte. `previous` is null on the first row, where it reads as zeros.
+bool UnfilterRow(int filter, uint8_t* cur, const uint8_t* previous, size_t count, size_t bpp) {
+  const size_t lead = std::min(bpp, count);  // bytes with no left neighbour
+  switch (filter) {
+    case 0:
+      return true;
+    case 1:
+      for (size_t i = bpp; i < count; ++i) cur[i] = static_cast<uint8_t>(cur[i] + cur[i - bpp]);
+      return true;
+    case 2:
+      if (previous == nullptr) return true;
+      for (size_t i = 0; i < count; ++i) cur[i] = static_cast<uint8_t>(cur[i] + previous[i]);
+      return true;
+    case 3:
+      if (previous == nullptr) {
+        for (size_t i = bpp; i < count; ++i) cur[i] = static_cast<uint8_t>(cur[i] + (cur[i - bpp] >> 1));
+        return true;
+      }
+      for (size_t i = 0; i < lead; ++i) cur[i] = static_cast<uint8_t>(cur[i] + (previous[i] >> 1));
+      for (size_t i = lead; i < count; ++i) {
+        cur[i] = static_cast<uint8_t>(cur[i] + ((cur[i - bpp] + previous[i]) >> 1));
+      }
+      return true;
+    case 4:
+      // With no row above, Paeth(a, 0, 0) is a: the Sub filter.
+      if (previous == nullptr) return UnfilterRow(1, cur, previous, count, bpp);
+      for (size_t i = 0; i < lead; ++i) cur[i] = static_cast<uint8_t>(cur[i] + previous[i]);
+      for (size_t i = lead; i < count; ++i) {
+        cur[i] = static_cast<uint8_t>(cur[i] + Paeth(cur[i - bpp], previous[i], previous[i - bpp]));
+      }
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
 bool Unfilter(std::span<uint8_t> rows, uint64_t rowBytes, uint32_t height, int filterStride) {
   const size_t stride = static_cast<size_t>(rowBytes) + 1;
   const auto bpp = static_cast<size_t>(filterStride);
   const uint8_t* previous = nullptr;
   for (uint32_t y = 0; y < height; ++y) {
     uint8_t* row = rows.data() + y * stride;
-    const int filter = row[0];
     uint8_t* cur = row + 1;
-    for (size_t i = 0; i < rowBytes; ++i) {
-      const int a = i >= bpp ? cur[i - bpp] : 0;
-      const int b = previous ? previous[i] : 0;
-      const int c = previous && i >= bpp ? previous[i - bpp] : 0;
-      switch (filter) {
-        case 0:
-          break;
-        case 1:
-          cur[i] = static_cast<uint8_t>(cur[i] + a);
-          break;
-        case 2:
-          cur[i] = static_cast<uint8_t>(cur[i] + b);
-          break;
-        case 3:
-          cur[i] = static_cast<uint8_t>(cur[i] + ((a + b) >> 1));
-          break;
-        case 4:
-          cur[i] = static_cast<uint8_t>(cur[i] + Paeth(a, b, c));
-          break;
-        default:
-          return false;
-      }
-    }
+    // An empty row never reads its filter type.
+    if (rowBytes > 0 && !UnfilterRow(row[0], cur, previous, static_cast<size_t>(rowBytes), bpp)) return false;
     previous = cur;
   }
   return true;

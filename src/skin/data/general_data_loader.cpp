@@ -49,42 +49,43 @@ void SetGradient(TSkinGenState& state, std::u16string_view text) {
 }
 
 // Every state starts from the built-in default state, not from another one.
-TSkinGenState ReadState(const InheritedReader& reader, std::u16string_view section, const StateKeys& keys) {
+TSkinGenState ReadState(const InheritedReader& reader, const StateKeys& keys) {
   const TSkinGenState defaults;
   TSkinGenState state;
-  state.Color = reader.ReadInteger(section, keys.Color, defaults.Color);
-  state.FontColor.Color = reader.ReadInteger(section, keys.FontColor, defaults.FontColor.Color);
-  state.FontColor.Left = reader.ReadInteger(section, keys.Left, defaults.FontColor.Left);
-  state.FontColor.Top = reader.ReadInteger(section, keys.Top, defaults.FontColor.Top);
-  state.FontColor.Right = reader.ReadInteger(section, keys.Right, defaults.FontColor.Right);
-  state.FontColor.Bottom = reader.ReadInteger(section, keys.Bottom, defaults.FontColor.Bottom);
-  state.GlowColor = reader.ReadInteger(section, keys.GlowColor, defaults.GlowColor);
-  state.GlowSize = reader.ReadInteger(section, keys.GlowSize, defaults.GlowSize);
-  state.GradientPercent = reader.ReadInteger(section, keys.GradientPercent, defaults.GradientPercent);
-  state.ImagePercent = reader.ReadInteger(section, keys.ImagePercent, defaults.ImagePercent);
-  state.Transparency = reader.ReadInteger(section, keys.Transparency, defaults.Transparency);
-  SetGradient(state, reader.ReadString(section, keys.GradientData, u" "));
+  state.Color = reader.ReadInteger(keys.Color, defaults.Color);
+  state.FontColor.Color = reader.ReadInteger(keys.FontColor, defaults.FontColor.Color);
+  state.FontColor.Left = reader.ReadInteger(keys.Left, defaults.FontColor.Left);
+  state.FontColor.Top = reader.ReadInteger(keys.Top, defaults.FontColor.Top);
+  state.FontColor.Right = reader.ReadInteger(keys.Right, defaults.FontColor.Right);
+  state.FontColor.Bottom = reader.ReadInteger(keys.Bottom, defaults.FontColor.Bottom);
+  state.GlowColor = reader.ReadInteger(keys.GlowColor, defaults.GlowColor);
+  state.GlowSize = reader.ReadInteger(keys.GlowSize, defaults.GlowSize);
+  state.GradientPercent = reader.ReadInteger(keys.GradientPercent, defaults.GradientPercent);
+  state.ImagePercent = reader.ReadInteger(keys.ImagePercent, defaults.ImagePercent);
+  state.Transparency = reader.ReadInteger(keys.Transparency, defaults.Transparency);
+  SetGradient(state, reader.ReadString(keys.GradientData, u" "));
   return state;
 }
 
-TSkinGeneralData ReadSection(const InheritedReader& reader, std::u16string_view name) {
+TSkinGeneralData ReadSection(const TSkinOptions& options, std::u16string_view name) {
+  const InheritedReader reader(options, name);
   TSkinGeneralData data;
   data.ClassName = name;
-  data.ParentClass = reader.Options().ReadString(name, u"PARENTCLASS", u"");
-  data.ReservedBoolean = reader.ReadBool(name, u"RESERVEDBOOLEAN", false);
-  data.GiveOwnFont = reader.ReadBool(name, u"GIVEOWNFONT", false);
-  data.GlowCount = reader.ReadInteger(name, u"GLOW", 0, 255);
-  data.GlowMargin = reader.ReadInteger(name, u"GLOWMARGIN", 0, 255);
-  data.States = reader.ReadInteger(name, u"STATES", 3, 255);
-  data.OuterOffset = {reader.ReadInteger(name, u"OUTOFFSL", 0, 255), reader.ReadInteger(name, u"OUTOFFST", 0, 255),
-                      reader.ReadInteger(name, u"OUTOFFSR", 0, 255), reader.ReadInteger(name, u"OUTOFFSB", 0, 255)};
-  data.OuterOpacity = reader.ReadInteger(name, u"OUTOPACITY", 200, 255);
-  data.OuterMode = reader.ReadInteger(name, u"OUTERMODE", 2, kNoLimit);
+  data.ParentClass = options.ReadString(name, u"PARENTCLASS", u"");
+  data.ReservedBoolean = reader.ReadBool(u"RESERVEDBOOLEAN", false);
+  data.GiveOwnFont = reader.ReadBool(u"GIVEOWNFONT", false);
+  data.GlowCount = reader.ReadInteger(u"GLOW", 0, 255);
+  data.GlowMargin = reader.ReadInteger(u"GLOWMARGIN", 0, 255);
+  data.States = reader.ReadInteger(u"STATES", 3, 255);
+  data.OuterOffset = {reader.ReadInteger(u"OUTOFFSL", 0, 255), reader.ReadInteger(u"OUTOFFST", 0, 255),
+                      reader.ReadInteger(u"OUTOFFSR", 0, 255), reader.ReadInteger(u"OUTOFFSB", 0, 255)};
+  data.OuterOpacity = reader.ReadInteger(u"OUTOPACITY", 200, 255);
+  data.OuterMode = reader.ReadInteger(u"OUTERMODE", 2, kNoLimit);
   data.ImgTL = data.ImgTR = data.ImgBL = data.ImgBR = -1;
-  data.Props[0] = ReadState(reader, name, kStateKeys[0]);
-  data.Props[1] = data.States < 2 ? data.Props[0] : ReadState(reader, name, kStateKeys[1]);
-  data.UseState2 = reader.ReadInteger(name, u"USESTATE2", 0, kNoLimit) == 1;
-  data.Props[2] = data.UseState2 ? ReadState(reader, name, kStateKeys[2]) : data.Props[1];
+  data.Props[0] = ReadState(reader, kStateKeys[0]);
+  data.Props[1] = data.States < 2 ? data.Props[0] : ReadState(reader, kStateKeys[1]);
+  data.UseState2 = reader.ReadInteger(u"USESTATE2", 0, kNoLimit) == 1;
+  data.Props[2] = data.UseState2 ? ReadState(reader, kStateKeys[2]) : data.Props[1];
   return data;
 }
 
@@ -335,8 +336,7 @@ void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source) {
   skin.CommonSkinData.RibbonCovering = options.ReadInteger(u"RIBBONTAB", u"TABSCOVERING", 0);
 
   skin.gd.clear();
-  const InheritedReader reader(options);
-  for (const TSkinOptions::Section& section : options.Sections()) skin.gd.push_back(ReadSection(reader, section.Name));
+  for (const TSkinOptions::Section& section : options.Sections()) skin.gd.push_back(ReadSection(options, section.Name));
   if (source.CommonSections != nullptr) MergeCommonSections(skin, *source.CommonSections);
   DerivePalette(skin, options);
   AddTransparentSection(skin);

@@ -74,7 +74,7 @@ TSkinOptions TSkinOptions::FromText(std::u16string_view text) {
 }
 
 const TSkinOptions::Section* TSkinOptions::FindSection(std::u16string_view name) const {
-  const auto found = first_section_.find(std::u16string(name));
+  const auto found = first_section_.find(name);
   return found == first_section_.end() ? nullptr : &sections_[found->second];
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -43,8 +44,15 @@ class TSkinOptions {
   double ReadFloat(std::u16string_view section, std::u16string_view key, double fallback) const;
 
  private:
+  // Looks names up by view, with no string made per lookup.
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::u16string_view name) const { return std::hash<std::u16string_view>{}(name); }
+  };
+
   std::vector<Section> sections_;
-  std::unordered_map<std::u16string, std::size_t> first_section_;  // name -> index of its first occurrence
+  // name -> index of its first occurrence
+  std::unordered_map<std::u16string, std::size_t, NameHash, std::equal_to<>> first_section_;
 };
 
 // Decimal with an optional sign, or hexadecimal after "$" or "0x"; nothing

@@ -87,7 +87,9 @@ TEST(SkinGeneralData, KeysAreInheritedAlongTheParentChain) {
       u"[CHILD]\nPARENTCLASS=PARENT\nCOLOR=-1\nOUTOPACITY=999\n"
       u"[SELF]\nPARENTCLASS=SELF\n"
       u"[LOOPA]\nPARENTCLASS=LOOPB\n"
-      u"[LOOPB]\nPARENTCLASS=LOOPA\n");
+      u"[LOOPB]\nPARENTCLASS=LOOPA\nFONTCOLOR=300\n"
+      u"[ENTERS]\nPARENTCLASS=LOOPA\n"
+      u"[ORPHAN]\nPARENTCLASS=MISSING\n");
   const TSkinGeneralData& child = Section(skin, u"CHILD");
   EXPECT_EQ(child.ParentClass, u"PARENT");
   EXPECT_EQ(child.Props[0].Color, 100) << "-1 in the section looks further, up to the grandparent";
@@ -102,6 +104,10 @@ TEST(SkinGeneralData, KeysAreInheritedAlongTheParentChain) {
   EXPECT_EQ(Section(skin, u"SELF").Props[0].Color, 16777215);
   EXPECT_EQ(Section(skin, u"LOOPA").Props[0].Color, 16777215) << "a parent cycle ends as not found";
   EXPECT_EQ(Section(skin, u"LOOPB").States, 3);
+  EXPECT_EQ(Section(skin, u"LOOPA").Props[0].FontColor.Color, 300) << "a cycle's other member is an ancestor";
+  EXPECT_EQ(Section(skin, u"ENTERS").Props[0].FontColor.Color, 300) << "a chain that runs into a cycle";
+  EXPECT_EQ(Section(skin, u"ENTERS").Props[0].Color, 16777215);
+  EXPECT_EQ(Section(skin, u"ORPHAN").Props[0].Color, 16777215) << "a missing parent ends the chain";
 }
 
 TEST(SkinGeneralData, GradientData) {
