@@ -10,7 +10,7 @@ set(CMAKE_C_FLAGS_INIT -m32)
 set(CMAKE_CXX_FLAGS_INIT -m32)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -m32)
 set(CMAKE_SHARED_LINKER_FLAGS_INIT -m32)
-set(CMAKE_CROSSCOMPILING_EMULATOR qemu-i386)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/qemu-run)
 
 get_filename_component(_vorlan_linux32_prefix ${CMAKE_CURRENT_LIST_DIR}/../build/deps/linux32/prefix ABSOLUTE)
 set(CMAKE_FIND_ROOT_PATH ${_vorlan_linux32_prefix})
