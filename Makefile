@@ -4,7 +4,7 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps linux win64 win32 linux32 test test-linux test-win64 test-linux32 run bench fuzz clean
+.PHONY: all deps check linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 run bench fuzz clean
 
 all: linux win64 win32 linux32
 
@@ -19,6 +19,12 @@ build/win32/build.ninja: | deps
 	cmake --preset win32 >/dev/null
 build/linux32/build.ninja: | deps
 	cmake --preset linux32 >/dev/null
+
+# The habits a tool can judge: style rules, floors of the includes, formatting.
+check: deps
+	scripts/check-style
+	scripts/check-floors
+	scripts/check-format
 
 linux: deps build/linux/build.ninja
 	cmake --build build/linux -j $(JOBS)
@@ -39,15 +45,19 @@ test-win64: win64
 test-linux32: linux32
 	scripts/with-services ctest --test-dir build/linux32 -j $(JOBS) --output-on-failure
 
-test: linux win64 win32 linux32
+# The optimised build (benchmarks included) is built here too, so that
+# `make bench` cannot break unseen.
+linux-release: deps
+	cmake --preset linux-release >/dev/null
+	cmake --build build/linux-release -j $(JOBS)
+
+test: check linux win64 win32 linux-release linux32
 	$(MAKE) --no-print-directory test-linux test-win64 test-linux32
 
 run: deps
 	@scripts/run-program
 
-bench: deps
-	cmake --preset linux-release >/dev/null
-	cmake --build build/linux-release -j $(JOBS)
+bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
 
 fuzz: deps

@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     vorlan::skin::LoadAllMasks(skin, source);
     vorlan::skin::LoadAllGeneralData(skin, source);
-    skin.InitMaskIndexes(skin.GetSkinIndex(u"GLOBALINFO"));
   } catch (const vorlan::Error&) {
   }
   return 0;

@@ -5,13 +5,14 @@
 #include <rapidjson/document.h>
 
 #include <cstdio>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "app/build_config.h"
 #include "app/json_reader.h"
 #include "app/result_page.h"
 #include "app/video_records.h"
+#include "common/ratio_reporter.h"
 #include "platform/text.h"
 
 namespace {
@@ -19,6 +20,8 @@ namespace {
 constexpr int kEntries = 10000;
 
 std::u16string CatalogueAnswer() {
+  // The players live on the catalogue's host, as the stand-in catalogue serves them.
+  const std::string player = std::string("http://") + vorlan::app::build_config::kCatalogueHost + "/serial/";
   std::string json = "[";
   for (int i = 0; i < kEntries; ++i) {
     if (i != 0) json += ",";
@@ -26,7 +29,7 @@ std::u16string CatalogueAnswer() {
     json += "{\"title_ru\":\"Теория Большого взрыва " + std::to_string(i) +
             "\",\"title_en\":\"The Big Bang Theory\",\"token\":\"" + token +
             "\",\"type\":\"serial\",\"kinopoisk_id\":306084,\"translator\":\"Кураж-Бамбей\",\"translator_id\":" +
-            std::to_string(i % 50) + ",\"iframe_url\":\"http://moonwalk.example/serial/" + token +
+            std::to_string(i % 50) + ",\"iframe_url\":\"" + player + token +
             "/iframe\",\"seasons_count\":" + std::to_string(1 + i % 12) +
             ",\"episodes_count\":" + std::to_string(i % 300) +
             ",\"category\":null,\"last_episode_time\":\"2015-11-23 22:07:56\"}";
@@ -70,36 +73,16 @@ void BM_RapidJsonDom(benchmark::State& state) {
 }
 BENCHMARK(BM_RapidJsonDom)->Unit(benchmark::kMillisecond);
 
-// Collects each benchmark's CPU time per iteration (steadier than wall time
-// on a shared machine) while printing as usual.
-class RatioReporter : public benchmark::ConsoleReporter {
- public:
-  void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedCPUTime();
-    ConsoleReporter::ReportRuns(runs);
-  }
-  double Time(const std::string& name) const {
-    const auto it = times_.find(name);
-    return it == times_.end() ? 0 : it->second;
-  }
-
- private:
-  std::map<std::string, double> times_;
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  RatioReporter reporter;
+  bench::RatioReporter reporter(bench::RatioReporter::Clock::Cpu);
   benchmark::RunSpecifiedBenchmarks(&reporter);
-  const double lookup = reporter.Time("BM_LookupReadAndPage");
-  const double reading = reporter.Time("BM_LookupReadOnly");
-  const double rapidjson = reporter.Time("BM_RapidJsonDom");
-  if (lookup > 0 && reading > 0 && rapidjson > 0) {
-    std::printf("CPU time ratio, lookup (read + records + page) / RapidJSON DOM parse: %.2f\n", lookup / rapidjson);
-    std::printf("CPU time ratio, JSON reading alone / RapidJSON DOM parse: %.2f\n", reading / rapidjson);
-  }
+  reporter.PrintRatio("CPU time ratio, lookup (read + records + page) / RapidJSON DOM parse", "BM_LookupReadAndPage",
+                      "BM_RapidJsonDom");
+  reporter.PrintRatio("CPU time ratio, JSON reading alone / RapidJSON DOM parse", "BM_LookupReadOnly",
+                      "BM_RapidJsonDom");
   benchmark::Shutdown();
   return 0;
 }

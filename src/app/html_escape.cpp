@@ -1,20 +1,8 @@
 #include "app/html_escape.h"
 
+#include "platform/ascii.h"
+
 namespace vorlan::app {
-namespace {
-
-bool StartsWithIgnoringAsciiCase(std::u16string_view text, std::u16string_view lower_prefix) {
-  if (text.size() < lower_prefix.size()) return false;
-  for (size_t i = 0; i < lower_prefix.size(); ++i) {
-    char16_t c = text[i];
-    if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    if (c != lower_prefix[i]) return false;
-  }
-  return true;
-}
-
-}  // namespace
-
 std::u16string HtmlEscape(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size());
@@ -43,7 +31,7 @@ std::u16string HtmlEscape(std::u16string_view text) {
 }
 
 std::u16string FrameSourceAddress(std::u16string_view url) {
-  if (StartsWithIgnoringAsciiCase(url, u"http://") || StartsWithIgnoringAsciiCase(url, u"https://")) {
+  if (platform::StartsWithIgnoreCase(url, u"http://") || platform::StartsWithIgnoreCase(url, u"https://")) {
     return HtmlEscape(url);
   }
   return u"about:blank";

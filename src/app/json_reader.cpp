@@ -1,8 +1,12 @@
 #include "app/json_reader.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <memory>
+#include <memory_resource>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -11,24 +15,56 @@
 namespace vorlan::app {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char32_t c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsDigit(char32_t c) { return c >= '0' && c <= '9'; }
 
-int HexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexDigitValue(char32_t c) {
+  if (c >= '0' && c <= '9') return static_cast<int>(c - '0');
+  if (c >= 'a' && c <= 'f') return static_cast<int>(c - 'a' + 10);
+  if (c >= 'A' && c <= 'F') return static_cast<int>(c - 'A' + 10);
   return -1;
 }
 
-// Recursive descent over the UTF-8 bytes. Every Read* leaves `pos_` just
-// after what it read and returns false when the grammar is not met.
+bool IsSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDFFF; }
+
+// A run of raw string characters. UTF-8 is decoded; UTF-16 is taken as it
+// stands except that a lone surrogate becomes U+FFFD, as it would after a
+// round trip through UTF-8.
+void AppendRun(JsonString& out, std::string_view run) { platform::AppendUtf8ToUtf16(out, run); }
+
+void AppendRun(JsonString& out, std::u16string_view run) {
+  size_t done = 0;
+  for (size_t i = 0; i < run.size(); ++i) {
+    if (!IsSurrogate(run[i])) continue;
+    const bool paired = run[i] <= 0xDBFF && i + 1 < run.size() && run[i + 1] >= 0xDC00 && run[i + 1] <= 0xDFFF;
+    if (paired) {
+      ++i;
+      continue;
+    }
+    out.append(run.substr(done, i - done));
+    out.push_back(platform::kReplacementCharacter);
+    done = i + 1;
+  }
+  out.append(run.substr(done));
+}
+
+// The byte order mark in either form.
+bool StartsWithByteOrderMark(std::string_view text) { return text.starts_with("\xEF\xBB\xBF"); }
+bool StartsWithByteOrderMark(std::u16string_view text) { return text.starts_with(u'\uFEFF'); }
+
+// Recursive descent over UTF-8 bytes or UTF-16 code units (the program's
+// text is read where it lies, without a conversion first). Every Read*
+// leaves `pos_` just after what it read and returns false when the grammar
+// is not met.
+template <class Char>
 class Reader {
  public:
-  explicit Reader(std::string_view text) : text_(text) {}
+  using Text = std::basic_string_view<Char>;
+  Reader(Text text, std::pmr::memory_resource* arena)
+      : text_(text), arena_(arena), element_stack_(arena), member_stack_(arena) {}
 
   std::optional<JsonValue> ReadDocument() {
-    if (text_.starts_with("\xEF\xBB\xBF")) pos_ = 3;
+    if (StartsWithByteOrderMark(text_)) pos_ = std::is_same_v<Char, char16_t> ? 1 : 3;
     SkipBlanks();
     JsonValue value;
     if (!ReadValue(value, 0)) return std::nullopt;
@@ -39,7 +75,7 @@ class Reader {
 
  private:
   bool AtEnd() const { return pos_ >= text_.size(); }
-  char Peek() const { return text_[pos_]; }
+  Char Peek() const { return text_[pos_]; }
 
   void SkipBlanks() {
     while (!AtEnd() && IsBlank(Peek())) ++pos_;
@@ -52,7 +88,10 @@ class Reader {
   }
 
   bool ReadLiteral(std::string_view word) {
-    if (text_.substr(pos_, word.size()) != word) return false;
+    if (text_.size() - pos_ < word.size()) return false;
+    for (size_t i = 0; i < word.size(); ++i) {
+      if (text_[pos_ + i] != static_cast<Char>(word[i])) return false;
+    }
     pos_ += word.size();
     return true;
   }
@@ -65,7 +104,7 @@ class Reader {
       case '[':
         return ReadArray(out, depth + 1);
       case '"': {
-        std::u16string s;
+        JsonString s(arena_);
         if (!ReadString(s)) return false;
         out = JsonValue(std::move(s));
         return true;
@@ -105,7 +144,7 @@ class Reader {
       }
     }
     const auto begin = element_stack_.begin() + static_cast<std::ptrdiff_t>(first);
-    JsonArray elements(std::make_move_iterator(begin), std::make_move_iterator(element_stack_.end()));
+    JsonArray elements(std::make_move_iterator(begin), std::make_move_iterator(element_stack_.end()), arena_);
     element_stack_.erase(begin, element_stack_.end());
     out = JsonValue(std::move(elements));
     return true;
@@ -134,7 +173,7 @@ class Reader {
       }
     }
     const auto begin = member_stack_.begin() + static_cast<std::ptrdiff_t>(first);
-    JsonObject members(std::make_move_iterator(begin), std::make_move_iterator(member_stack_.end()));
+    JsonObject members(std::make_move_iterator(begin), std::make_move_iterator(member_stack_.end()), arena_);
     member_stack_.erase(begin, member_stack_.end());
     out = JsonValue(std::move(members));
     return true;
@@ -156,7 +195,10 @@ class Reader {
       if (!AtEnd() && (Peek() == '+' || Peek() == '-')) ++pos_;
       if (!ReadDigits()) return false;
     }
-    out = JsonValue(JsonNumber{std::string(text_.substr(start, pos_ - start))});
+    // The grammar admits only ASCII here, so narrowing keeps every character.
+    std::string written(pos_ - start, '\0');
+    for (size_t i = start; i < pos_; ++i) written[i - start] = static_cast<char>(text_[i]);
+    out = JsonValue(JsonNumber{std::move(written)});
     return true;
   }
 
@@ -172,12 +214,12 @@ class Reader {
 
   // Escapes \" \\ \/ \b \f \n \r \t and \uXXXX; every other byte is taken
   // as it is.
-  bool ReadString(std::u16string& out) {
+  bool ReadString(JsonString& out) {
     ++pos_;  // opening quote
     for (;;) {
       const size_t run_start = pos_;
       while (!AtEnd() && Peek() != '"' && Peek() != '\\') ++pos_;
-      AppendRaw(out, text_.substr(run_start, pos_ - run_start));
+      AppendRun(out, text_.substr(run_start, pos_ - run_start));
       if (AtEnd()) return false;
       if (Peek() == '"') {
         ++pos_;
@@ -185,7 +227,7 @@ class Reader {
       }
       ++pos_;  // backslash
       if (AtEnd()) return false;
-      const char escape = text_[pos_++];
+      const Char escape = text_[pos_++];
       switch (escape) {
         case '"':
         case '\\':
@@ -232,62 +274,28 @@ class Reader {
     return true;
   }
 
-  // Raw bytes of a string. Text that came from UTF-16 is valid UTF-8 and is
-  // decoded here; anything else goes through the general decoder.
-  static void AppendRaw(std::u16string& out, std::string_view bytes) {
-    size_t i = 0;
-    while (i < bytes.size()) {
-      const auto b0 = static_cast<unsigned char>(bytes[i]);
-      if (b0 < 0x80) {
-        out.push_back(b0);
-        ++i;
-        continue;
-      }
-      const size_t length = b0 >= 0xF0 ? 4 : b0 >= 0xE0 ? 3 : 2;
-      if (b0 < 0xC2 || b0 > 0xF4 || i + length > bytes.size() || !IsWellFormed(bytes.substr(i, length))) {
-        out += platform::Utf8ToUtf16(bytes.substr(i));
-        return;
-      }
-      char32_t cp = b0 & (length == 2 ? 0x1F : length == 3 ? 0x0F : 0x07);
-      for (size_t k = 1; k < length; ++k) cp = (cp << 6) | (static_cast<unsigned char>(bytes[i + k]) & 0x3F);
-      if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-      } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-      }
-      i += length;
-    }
-  }
-
-  // A multi-byte sequence without overlong forms, surrogates or values
-  // beyond U+10FFFF.
-  static bool IsWellFormed(std::string_view sequence) {
-    const auto b0 = static_cast<unsigned char>(sequence[0]);
-    const auto b1 = static_cast<unsigned char>(sequence[1]);
-    unsigned char low = 0x80, high = 0xBF;
-    if (b0 == 0xE0) low = 0xA0;
-    if (b0 == 0xED) high = 0x9F;
-    if (b0 == 0xF0) low = 0x90;
-    if (b0 == 0xF4) high = 0x8F;
-    if (b1 < low || b1 > high) return false;
-    for (size_t k = 2; k < sequence.size(); ++k) {
-      if ((static_cast<unsigned char>(sequence[k]) & 0xC0) != 0x80) return false;
-    }
-    return true;
-  }
-
-  std::string_view text_;
+  Text text_;
   size_t pos_ = 0;
-  std::vector<JsonValue> element_stack_;
+  std::pmr::memory_resource* arena_;
+  // Scratch stacks in the same arena, so that moving out of them steals.
+  std::pmr::vector<JsonValue> element_stack_;
   JsonObject member_stack_;
 };
 
+template <class Char>
+JsonDocument Parse(std::basic_string_view<Char> text) {
+  // A first block sized from the text: a catalogue answer then needs few more.
+  const size_t first_block = std::max<size_t>(1024, text.size() * sizeof(Char) * 2);
+  auto arena = std::make_unique<std::pmr::monotonic_buffer_resource>(first_block);
+  std::optional<JsonValue> root = Reader<Char>(text, arena.get()).ReadDocument();
+  if (!root) return {};
+  return JsonDocument(std::move(arena), std::move(*root));
+}
+
 }  // namespace
 
-std::optional<JsonValue> ParseJsonUtf8(std::string_view utf8) { return Reader(utf8).ReadDocument(); }
+JsonDocument ParseJsonUtf8(std::string_view utf8) { return Parse(utf8); }
 
-std::optional<JsonValue> ParseJson(std::u16string_view text) { return ParseJsonUtf8(platform::Utf16ToUtf8(text)); }
+JsonDocument ParseJson(std::u16string_view text) { return Parse(text); }
 
 }  // namespace vorlan::app

@@ -160,7 +160,7 @@ std::u16string FormatGeneralDouble(double value, char16_t decimal_separator) {
 
 std::u16string JsonValueText(const JsonValue* value, char16_t decimal_separator) {
   if (value == nullptr) return {};
-  if (value->IsString()) return value->AsString();
+  if (value->IsString()) return std::u16string(value->AsString());
   if (value->IsNumber()) return JsonNumberText(value->AsNumber().written, decimal_separator);
   return {};
 }

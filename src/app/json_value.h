@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory_resource>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -17,17 +18,20 @@ struct JsonNumber {
   std::string written;
 };
 
-using JsonArray = std::vector<JsonValue>;
+// Strings and containers of a parsed document live in the document's arena
+// (one bump allocator instead of one heap block per string).
+using JsonString = std::pmr::u16string;
+using JsonArray = std::pmr::vector<JsonValue>;
 
 // Members in document order; duplicates are kept (the first one wins).
-using JsonObject = std::vector<std::pair<std::u16string, JsonValue>>;
+using JsonObject = std::pmr::vector<std::pair<JsonString, JsonValue>>;
 
 // One parsed JSON value. Strings hold their unescaped UTF-16 text (a \u
 // escape gives its code unit as it stands, so a surrogate pair becomes one
 // character and a lone surrogate stays lone).
 class JsonValue {
  public:
-  using Storage = std::variant<JsonNull, bool, JsonNumber, std::u16string, JsonArray, JsonObject>;
+  using Storage = std::variant<JsonNull, bool, JsonNumber, JsonString, JsonArray, JsonObject>;
 
   JsonValue() = default;
   explicit JsonValue(Storage storage) : storage_(std::move(storage)) {}
@@ -35,14 +39,14 @@ class JsonValue {
   bool IsNull() const { return std::holds_alternative<JsonNull>(storage_); }
   bool IsBool() const { return std::holds_alternative<bool>(storage_); }
   bool IsNumber() const { return std::holds_alternative<JsonNumber>(storage_); }
-  bool IsString() const { return std::holds_alternative<std::u16string>(storage_); }
+  bool IsString() const { return std::holds_alternative<JsonString>(storage_); }
   bool IsArray() const { return std::holds_alternative<JsonArray>(storage_); }
   bool IsObject() const { return std::holds_alternative<JsonObject>(storage_); }
 
   // Each of these must only be called for the matching kind.
   bool AsBool() const { return std::get<bool>(storage_); }
   const JsonNumber& AsNumber() const { return std::get<JsonNumber>(storage_); }
-  const std::u16string& AsString() const { return std::get<std::u16string>(storage_); }
+  std::u16string_view AsString() const { return std::get<JsonString>(storage_); }
   const JsonArray& AsArray() const { return std::get<JsonArray>(storage_); }
   const JsonObject& AsObject() const { return std::get<JsonObject>(storage_); }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/error.h"
+#include "platform/runtime_messages.h"
 
 namespace vorlan::app {
 
@@ -19,7 +20,6 @@ inline constexpr char16_t kNoArrayMessage[] = u"Текст не содержит
 inline constexpr char16_t kNoArrayElementMessage[] = u"Не удалось получить элемент массива";
 inline constexpr char16_t kInvalidTypecastMessage[] = u"Invalid class typecast";
 
-// "''%s'' is not a valid integer value" with `text` in place of %s.
-std::u16string InvalidIntegerMessage(std::u16string_view text);
+using platform::InvalidIntegerMessage;
 
 }  // namespace vorlan::app

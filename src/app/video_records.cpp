@@ -27,7 +27,7 @@ const JsonValue& ElementAt(const JsonArray& elements, size_t index) {
 }  // namespace
 
 TVideoList ReadVideoList(std::u16string_view response_text, char16_t decimal_separator) {
-  const std::optional<JsonValue> parsed = ParseJson(response_text);
+  const JsonDocument parsed = ParseJson(response_text);
   if (!parsed) throw LookupError(std::u16string_view(kNoJsonMessage));
   if (!parsed->IsArray()) throw LookupError(std::u16string_view(kNoArrayMessage));
   const JsonArray& elements = parsed->AsArray();

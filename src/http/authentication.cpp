@@ -2,14 +2,18 @@
 
 #include <array>
 
-#include "http/ascii_text.h"
 #include "http/base64.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
 
+using platform::EqualsIgnoreCase;
+using platform::ToAscii;
+using platform::TrimControlAndSpace;
+
 std::string KnownAuthScheme(std::string_view challenge) {
   static constexpr std::array<std::string_view, 2> kSchemes{"Basic", "Digest"};
-  const std::string_view scheme = TrimBlanks(challenge).substr(0, TrimBlanks(challenge).find(' '));
+  const std::string_view scheme = TrimControlAndSpace(challenge).substr(0, TrimControlAndSpace(challenge).find(' '));
   for (std::string_view known : kSchemes) {
     if (EqualsIgnoreCase(scheme, known)) return std::string(known);
   }

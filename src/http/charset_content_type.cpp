@@ -2,14 +2,14 @@
 #include <vector>
 
 #include "http/charset.h"
-#include "http/charset_text.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
 namespace {
 
-using charset_text::EndsWithIgnoreCase;
-using charset_text::EqualsIgnoreCase;
-using charset_text::TrimBlanks;
+using platform::EndsWithIgnoreCase;
+using platform::EqualsIgnoreCase;
+using platform::TrimMarkupSpace;
 
 // The field split at the semicolons that stand outside double quotes.
 std::vector<std::string_view> SplitParameters(std::string_view field) {
@@ -31,10 +31,10 @@ std::vector<std::string_view> SplitParameters(std::string_view field) {
 }
 
 std::string_view Unquote(std::string_view value) {
-  value = TrimBlanks(value);
+  value = TrimMarkupSpace(value);
   if (!value.empty() && value.front() == '"') value.remove_prefix(1);
   if (!value.empty() && value.back() == '"') value.remove_suffix(1);
-  return TrimBlanks(value);
+  return TrimMarkupSpace(value);
 }
 
 // "type/subtype" of a content type, without parameters.
@@ -44,14 +44,14 @@ struct MediaType {
 };
 
 MediaType SplitMediaType(std::string_view content_type) {
-  const std::string_view essence = TrimBlanks(content_type.substr(0, content_type.find(';')));
+  const std::string_view essence = TrimMarkupSpace(content_type.substr(0, content_type.find(';')));
   const size_t slash = essence.find('/');
   if (slash == std::string_view::npos) return {essence, {}};
-  return {TrimBlanks(essence.substr(0, slash)), TrimBlanks(essence.substr(slash + 1))};
+  return {TrimMarkupSpace(essence.substr(0, slash)), TrimMarkupSpace(essence.substr(slash + 1))};
 }
 
 bool IsEssence(std::string_view content_type, std::string_view essence) {
-  return EqualsIgnoreCase(TrimBlanks(content_type.substr(0, content_type.find(';'))), essence);
+  return EqualsIgnoreCase(TrimMarkupSpace(content_type.substr(0, content_type.find(';'))), essence);
 }
 
 std::string DefaultTextCharset(std::string_view content_type) {
@@ -72,10 +72,10 @@ ContentTypeInfo ParseContentType(std::string_view field_value, bool field_presen
   const std::vector<std::string_view> parts = SplitParameters(field_value);
   bool charset_seen = false;
   for (size_t i = 0; i < parts.size(); ++i) {
-    const std::string_view part = TrimBlanks(parts[i]);
+    const std::string_view part = TrimMarkupSpace(parts[i]);
     if (i > 0) {
       const size_t equals = part.find('=');
-      const std::string_view name = TrimBlanks(part.substr(0, equals));
+      const std::string_view name = TrimMarkupSpace(part.substr(0, equals));
       if (EqualsIgnoreCase(name, "charset")) {
         if (!charset_seen && equals != std::string_view::npos) info.charset = Unquote(part.substr(equals + 1));
         charset_seen = true;

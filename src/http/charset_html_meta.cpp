@@ -1,7 +1,7 @@
 #include <map>
 
 #include "http/charset.h"
-#include "http/charset_text.h"
+#include "platform/ascii.h"
 
 // The meta elements of an HTML body, read as 8-bit text. Comments,
 // declarations, processing instructions and the text of title, script and
@@ -9,10 +9,10 @@
 namespace vorlan::http {
 namespace {
 
-using charset_text::IsBlank;
-using charset_text::StartsWithIgnoreCase;
-using charset_text::ToLower;
-using charset_text::TrimBlanks;
+using platform::AsciiLower;
+using platform::IsMarkupSpace;
+using platform::StartsWithIgnoreCase;
+using platform::TrimMarkupSpace;
 
 bool IsAsciiLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 
@@ -64,15 +64,15 @@ class MetaScanner {
       if (!StartsWithIgnoreCase(rest, name)) continue;
       if (rest.size() == name.size()) return body_.size();
       const char after = rest[name.size()];
-      if (IsBlank(after) || after == '/' || after == '>') return pos;
+      if (IsMarkupSpace(after) || after == '/' || after == '>') return pos;
     }
     return body_.size();
   }
 
   Tag ReadTag(size_t pos) const {
     Tag tag;
-    while (pos < body_.size() && !IsBlank(body_[pos]) && body_[pos] != '/' && body_[pos] != '>') {
-      tag.name.push_back(ToLower(body_[pos++]));
+    while (pos < body_.size() && !IsMarkupSpace(body_[pos]) && body_[pos] != '/' && body_[pos] != '>') {
+      tag.name.push_back(AsciiLower(body_[pos++]));
     }
     while (pos < body_.size()) {
       const char c = body_[pos];
@@ -80,7 +80,7 @@ class MetaScanner {
         tag.end = pos + 1;
         return tag;
       }
-      if (IsBlank(c) || c == '/') {
+      if (IsMarkupSpace(c) || c == '/') {
         tag.self_closing = c == '/';
         ++pos;
         continue;
@@ -95,14 +95,15 @@ class MetaScanner {
   size_t ReadAttribute(size_t pos, Tag& tag) const {
     std::string name;
     do {
-      name.push_back(ToLower(body_[pos++]));
-    } while (pos < body_.size() && !IsBlank(body_[pos]) && body_[pos] != '/' && body_[pos] != '>' && body_[pos] != '=');
+      name.push_back(AsciiLower(body_[pos++]));
+    } while (pos < body_.size() && !IsMarkupSpace(body_[pos]) && body_[pos] != '/' && body_[pos] != '>' &&
+             body_[pos] != '=');
     size_t after_name = pos;
-    while (after_name < body_.size() && IsBlank(body_[after_name])) ++after_name;
+    while (after_name < body_.size() && IsMarkupSpace(body_[after_name])) ++after_name;
     std::string value;
     if (after_name < body_.size() && body_[after_name] == '=') {
       pos = after_name + 1;
-      while (pos < body_.size() && IsBlank(body_[pos])) ++pos;
+      while (pos < body_.size() && IsMarkupSpace(body_[pos])) ++pos;
       if (pos < body_.size() && (body_[pos] == '"' || body_[pos] == '\'')) {
         const char quote = body_[pos];
         const size_t end = body_.find(quote, pos + 1);
@@ -111,7 +112,7 @@ class MetaScanner {
         pos = end == std::string_view::npos ? body_.size() : end + 1;
       } else {
         const size_t start = pos;
-        while (pos < body_.size() && !IsBlank(body_[pos]) && body_[pos] != '>') ++pos;
+        while (pos < body_.size() && !IsMarkupSpace(body_[pos]) && body_[pos] != '>') ++pos;
         value.assign(body_.substr(start, pos - start));
       }
     }
@@ -123,11 +124,13 @@ class MetaScanner {
     const auto http_equiv = tag.attributes.find("http-equiv");
     const auto content = tag.attributes.find("content");
     if (http_equiv != tag.attributes.end() && content != tag.attributes.end()) {
-      fields_.emplace_back(std::string(TrimBlanks(http_equiv->second)), std::string(TrimBlanks(content->second)));
+      fields_.emplace_back(std::string(TrimMarkupSpace(http_equiv->second)),
+                           std::string(TrimMarkupSpace(content->second)));
     }
     const auto charset = tag.attributes.find("charset");
     if (charset != tag.attributes.end()) {
-      fields_.emplace_back("Content-Type", "text/html; charset=\"" + std::string(TrimBlanks(charset->second)) + "\"");
+      fields_.emplace_back("Content-Type",
+                           "text/html; charset=\"" + std::string(TrimMarkupSpace(charset->second)) + "\"");
     }
   }
 

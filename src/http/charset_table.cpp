@@ -4,7 +4,7 @@
 #include <unordered_map>
 
 #include "http/charset_names.h"
-#include "http/charset_text.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
 namespace {
@@ -12,7 +12,8 @@ namespace {
 const std::unordered_map<std::string, unsigned>& CodePagesByName() {
   static const std::unordered_map<std::string, unsigned> table = [] {
     std::unordered_map<std::string, unsigned> map;
-    for (const CharsetEntry& entry : CharsetEntries()) map.emplace(charset_text::ToLower(entry.name), entry.code_page);
+    for (const CharsetEntry& entry : CharsetEntries())
+      map.emplace(platform::AsciiLowerCopy(entry.name), entry.code_page);
     return map;
   }();
   return table;
@@ -22,10 +23,10 @@ const std::unordered_map<std::string, unsigned>& CodePagesByName() {
 
 unsigned CharsetCodePage(std::string_view name) {
   const auto& table = CodePagesByName();
-  const auto found = table.find(charset_text::ToLower(name));
+  const auto found = table.find(platform::AsciiLowerCopy(name));
   return found == table.end() ? 0 : found->second;
 }
 
-bool IsKnownCharset(std::string_view name) { return CodePagesByName().contains(charset_text::ToLower(name)); }
+bool IsKnownCharset(std::string_view name) { return CodePagesByName().contains(platform::AsciiLowerCopy(name)); }
 
 }  // namespace vorlan::http

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "http/charset.h"
-#include "http/charset_text.h"
+#include "platform/ascii.h"
 
 // Detection of an XML entity's encoding from its first bytes: the byte order
 // mark, else the declaration read in the encoding family its first four
@@ -11,7 +11,7 @@
 namespace vorlan::http {
 namespace {
 
-using charset_text::IsBlank;
+using platform::IsMarkupSpace;
 
 // A declaration longer than this is not one worth reading.
 constexpr size_t kMaxDeclarationChars = 1024;
@@ -139,7 +139,7 @@ std::string ReadDeclaration(std::string_view body, Family family) {
   }
   if (declaration.empty() || declaration.back() != '>') return {};
   if (declaration.size() < 6 || declaration.compare(0, 5, "<?xml") != 0) return {};
-  if (!IsBlank(declaration[5]) && declaration[5] != '?') return {};
+  if (!IsMarkupSpace(declaration[5]) && declaration[5] != '?') return {};
   return declaration;
 }
 
@@ -150,12 +150,12 @@ std::string EncodingOf(std::string_view declaration) {
     const size_t found = declaration.find("encoding", pos);
     if (found == std::string_view::npos) return {};
     pos = found + 8;
-    if (!IsBlank(declaration[found - 1])) continue;
+    if (!IsMarkupSpace(declaration[found - 1])) continue;
     size_t i = pos;
-    while (i < declaration.size() && IsBlank(declaration[i])) ++i;
+    while (i < declaration.size() && IsMarkupSpace(declaration[i])) ++i;
     if (i >= declaration.size() || declaration[i] != '=') continue;
     ++i;
-    while (i < declaration.size() && IsBlank(declaration[i])) ++i;
+    while (i < declaration.size() && IsMarkupSpace(declaration[i])) ++i;
     if (i >= declaration.size() || (declaration[i] != '"' && declaration[i] != '\'')) continue;
     const char quote = declaration[i];
     const size_t end = declaration.find(quote, i + 1);

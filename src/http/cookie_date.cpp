@@ -3,9 +3,11 @@
 #include <array>
 #include <limits>
 
-#include "http/ascii_text.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::EqualsIgnoreCase;
 namespace {
 
 using std::chrono::milliseconds;

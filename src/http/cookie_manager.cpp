@@ -2,9 +2,12 @@
 
 #include <algorithm>
 
-#include "http/ascii_text.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::AsciiLowerCopy;
+using platform::EqualsIgnoreCase;
 namespace {
 
 bool IsIpAddress(std::string_view host) {

@@ -1,15 +1,18 @@
 #include "http/header_list.h"
 
-#include "http/ascii_text.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::EqualsIgnoreCase;
+using platform::TrimControlAndSpace;
 namespace {
 
 bool IsContinuation(std::string_view line) { return !line.empty() && (line[0] == ' ' || line[0] == '\t'); }
 
 std::string_view LineName(std::string_view line) {
   const size_t colon = line.find(':');
-  return colon == std::string_view::npos ? std::string_view() : TrimBlanks(line.substr(0, colon));
+  return colon == std::string_view::npos ? std::string_view() : TrimControlAndSpace(line.substr(0, colon));
 }
 
 std::string MakeLine(std::string_view name, std::string_view value) {
@@ -70,10 +73,10 @@ size_t THeaderList::FieldEnd(size_t index) const {
 
 std::string THeaderList::FieldValue(size_t index) const {
   const std::string_view first = lines_[index];
-  std::string value(TrimBlanks(first.substr(first.find(':') + 1)));
+  std::string value(TrimControlAndSpace(first.substr(first.find(':') + 1)));
   for (size_t i = index + 1; i < FieldEnd(index); ++i) {
     value += ' ';
-    value += TrimBlanks(lines_[i]);
+    value += TrimControlAndSpace(lines_[i]);
   }
   return value;
 }

@@ -1,14 +1,20 @@
 #include "http/http_client.h"
 
-#include "http/ascii_text.h"
 #include "http/authentication.h"
 #include "http/charset.h"
 #include "http/http_errors.h"
 #include "http/io_handler.h"
 #include "http/response_reader.h"
+#include "platform/ascii.h"
 #include "platform/text.h"
 
 namespace vorlan::http {
+
+using platform::AsciiLowerCopy;
+using platform::EqualsIgnoreCase;
+using platform::ParseDecimal;
+using platform::ToAscii;
+using platform::TrimControlAndSpace;
 namespace {
 
 bool IsProtocol(std::u16string_view protocol, std::string_view name) {
@@ -241,7 +247,7 @@ void THttpClient::RaiseProtocolError() {
 
 void THttpClient::CloseUnlessKeptAlive() {
   const bool open = io_->Connected() && io_->IsOpen();
-  const auto is_close = [](const std::string& value) { return EqualsIgnoreCase(TrimBlanks(value), "close"); };
+  const auto is_close = [](const std::string& value) { return EqualsIgnoreCase(TrimControlAndSpace(value), "close"); };
   response_.keep_alive = open && !is_close(response_.connection) && !is_close(response_.proxy_connection);
   previous_allows_keep_alive_ = response_.keep_alive;
   if (!response_.keep_alive) io_->Disconnect();

@@ -2,10 +2,12 @@
 
 #include <algorithm>
 
-#include "http/ascii_text.h"
 #include "http/http_errors.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::AsciiFromBytes;
 namespace {
 
 constexpr int kConnectedPollRounds = 8;

@@ -1,9 +1,12 @@
 #include "http/response.h"
 
-#include "http/ascii_text.h"
 #include "http/charset.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::ContainsIgnoreCase;
+using platform::ParseDecimal;
 namespace {
 
 int StatusCodeOf(std::string_view line) {

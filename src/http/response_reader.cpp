@@ -3,11 +3,13 @@
 #include <string>
 #include <string_view>
 
-#include "http/ascii_text.h"
 #include "http/charset.h"
 #include "http/http_errors.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::TrimControlAndSpace;
 namespace {
 
 // Header or trailer lines up to the empty line, at most kMaxHeaderLines.
@@ -66,7 +68,7 @@ void ApplyHtmlMeta(THttpResponse& response, std::string_view body) {
 }  // namespace
 
 uint64_t ParseChunkSize(std::string_view line) {
-  line = TrimBlanks(line.substr(0, line.find(';')));
+  line = TrimControlAndSpace(line.substr(0, line.find(';')));
   if (line.empty() || line.size() > 16) return 0;
   uint64_t size = 0;
   for (char c : line) {

@@ -1,7 +1,11 @@
-#include "http/ascii_text.h"
 #include "http/cookie_manager.h"
+#include "platform/ascii.h"
 
 namespace vorlan::http {
+
+using platform::AsciiLowerCopy;
+using platform::EqualsIgnoreCase;
+using platform::ParseDecimal;
 namespace {
 
 // RFC 6265's whitespace around names and values: spaces and tabs.

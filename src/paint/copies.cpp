@@ -114,22 +114,26 @@ TPoint CornerOffset(const TMaskCorner& m, int cornerKind) {
 void FillKeyFromBitmap(TBitmap32& dst, const TBitmap32& src, const TRect& dstRect, TPoint srcPoint,
                        const TMaskCorner* mask, int cornerKind) {
   if (srcPoint.X < 0 || srcPoint.Y < 0) return;
-  const int32_t width = std::min(dstRect.Width(), src.Width() - srcPoint.X);
-  const int32_t height = std::min(dstRect.Height(), src.Height() - srcPoint.Y);
   const bool masked = mask != nullptr && mask->Bmp != nullptr;
   const TPoint corner = masked ? CornerOffset(*mask, cornerKind) : TPoint{};
-  for (int32_t row = 0; row < height; ++row) {
-    const int32_t dy = dstRect.Top + row;
-    if (dy < 0 || dy >= dst.Height()) continue;
-    uint32_t* d = dst.Row(dy);
-    const uint32_t* s = src.Row(srcPoint.Y + row) + srcPoint.X;
-    for (int32_t i = 0; i < width; ++i) {
-      const int32_t dx = dstRect.Left + i;
-      if (dx < 0 || dx >= dst.Width()) continue;
-      const uint32_t test =
-          masked ? mask->Bmp->Pixel(mask->R.Left + corner.X + i, mask->R.Top + corner.Y + row) : d[dx];
-      if (masked && !mask->Bmp->Contains(mask->R.Left + corner.X + i, mask->R.Top + corner.Y + row)) continue;
-      if ((test & 0x00FFFFFFu) == 0x00FF00FFu) d[dx] = s[i];
+  const TPoint test_at = masked ? TPoint{mask->R.Left + corner.X, mask->R.Top + corner.Y} : TPoint{};
+  // Offsets (i, row) from the rectangle's corner that lie in the source, the
+  // destination and, when masked, the mask bitmap.
+  TRect area{0, 0, std::min(dstRect.Width(), src.Width() - srcPoint.X),
+             std::min(dstRect.Height(), src.Height() - srcPoint.Y)};
+  area = Intersect(area, {-dstRect.Left, -dstRect.Top, dst.Width() - dstRect.Left, dst.Height() - dstRect.Top});
+  if (masked) {
+    const TBitmap32& m = *mask->Bmp;
+    area = Intersect(area, {-test_at.X, -test_at.Y, m.Width() - test_at.X, m.Height() - test_at.Y});
+  }
+  for (int32_t row = area.Top; row < area.Bottom; ++row) {
+    uint32_t* d = dst.Row(dstRect.Top + row);
+    const uint32_t* s = src.Row(srcPoint.Y + row);
+    // The key is looked for in the mask when there is one, else in the destination.
+    const uint32_t* t = masked ? mask->Bmp->Row(test_at.Y + row) : d;
+    const int32_t t_left = masked ? test_at.X : dstRect.Left;
+    for (int32_t i = area.Left; i < area.Right; ++i) {
+      if ((t[t_left + i] & 0x00FFFFFFu) == kKeyPixel) d[dstRect.Left + i] = s[srcPoint.X + i];
     }
   }
 }

@@ -1,5 +1,7 @@
 #include "paint/masks.h"
 
+#include <algorithm>
+
 #include "paint/copy_area.h"
 #include "paint/fills.h"
 #include "paint/pixel_math.h"
@@ -56,14 +58,21 @@ namespace {
 
 // A piece copied into a bitmap of at least 2 × 2, a one-pixel-wide piece
 // repeating its column and a one-pixel-high piece its row.
+// Pixels of the piece outside the source are 0. An empty piece gives 0s.
 TBitmap32 AtLeastTwoByTwo(const TBitmap32& src, const TRect& piece) {
   TBitmap32 out(std::max(piece.Width(), 2), std::max(piece.Height(), 2));
-  for (int32_t y = 0; y < out.Height(); ++y) {
-    const int32_t sy = piece.Top + std::min(y, piece.Height() - 1);
-    for (int32_t x = 0; x < out.Width(); ++x) {
-      out.Row(y)[x] = src.Pixel(piece.Left + std::min(x, piece.Width() - 1), sy);
+  for (int32_t y = 0; y < out.Height(); ++y) std::fill_n(out.Row(y), out.Width(), 0u);
+  if (piece.IsEmpty()) return out;
+  const TRect inside = Intersect(piece, src.Bounds());
+  if (!inside.IsEmpty()) {
+    for (int32_t sy = inside.Top; sy < inside.Bottom; ++sy) {
+      std::copy_n(src.Row(sy) + inside.Left, inside.Width(), out.Row(sy - piece.Top) + (inside.Left - piece.Left));
     }
   }
+  if (piece.Width() == 1) {
+    for (int32_t y = 0; y < out.Height(); ++y) out.Row(y)[1] = out.Row(y)[0];
+  }
+  if (piece.Height() == 1) std::copy_n(out.Row(0), out.Width(), out.Row(1));
   return out;
 }
 

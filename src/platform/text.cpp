@@ -5,7 +5,8 @@
 namespace vorlan::platform {
 namespace {
 
-void AppendCodePoint(std::u16string& out, char32_t cp) {
+template <class String>
+void AppendCodePoint(String& out, char32_t cp) {
   if (cp < 0x10000) {
     out.push_back(static_cast<char16_t>(cp));
   } else {
@@ -39,7 +40,15 @@ bool IsContinuation(uint8_t b) { return (b & 0xC0) == 0x80; }
 
 std::u16string Utf8ToUtf16(std::string_view utf8) {
   std::u16string out;
-  out.reserve(utf8.size());
+  AppendUtf8ToUtf16(out, utf8);
+  return out;
+}
+
+namespace {
+
+template <class String>
+void AppendDecoded(String& out, std::string_view utf8) {
+  out.reserve(out.size() + utf8.size());
   const size_t n = utf8.size();
   size_t i = 0;
   while (i < n) {
@@ -93,8 +102,12 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     AppendCodePoint(out, cp);
     i = j;
   }
-  return out;
 }
+
+}  // namespace
+
+void AppendUtf8ToUtf16(std::u16string& out, std::string_view utf8) { AppendDecoded(out, utf8); }
+void AppendUtf8ToUtf16(std::pmr::u16string& out, std::string_view utf8) { AppendDecoded(out, utf8); }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {
   std::string out;

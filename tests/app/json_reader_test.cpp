@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace vorlan::app {
 namespace {
@@ -167,6 +169,16 @@ TEST(JsonStrings, RejectsBadEscapes) {
       {u"\"\\U0041\"", false, "\\U is not an escape"},
   };
   for (const auto& c : cases) ExpectGrammar(c);
+}
+
+TEST(JsonStrings, AnEscapeCutByTheEndOfTheTextIsNotReadOnward) {
+  // Each text is copied into a buffer of exactly its size, so that reading
+  // past its end touches memory that is not the text's.
+  const std::string whole = "\"\\u0041\"";
+  for (std::size_t cut = 2; cut <= 6; ++cut) {  // from the backslash alone to three hex digits
+    const std::vector<char> exact(whole.begin(), whole.begin() + static_cast<std::ptrdiff_t>(cut));
+    EXPECT_FALSE(ParseJsonUtf8(std::string_view(exact.data(), exact.size())).has_value()) << whole.substr(0, cut);
+  }
 }
 
 TEST(JsonObjects, FirstMemberOfAnExactNameWins) {

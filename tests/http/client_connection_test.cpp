@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <vector>
+
 #include "http/http_client.h"
 #include "http/http_errors.h"
 #include "http/loopback_server.h"
@@ -53,14 +56,17 @@ TEST(ClientConnection, KeepAliveReusesTheSocketAndAHostSwitchReplacesIt) {
 
 TEST(ClientConnection, ConnectionCloseAndVersionOneZeroBodies) {
   LoopbackServer server({{ReadRequest(), Send(Answer("HTTP/1.1 200 OK", {"Connection: close"}, "12345"))},
+                         {ReadRequest(), Send(Answer("HTTP/1.1 200 OK", {"Proxy-Connection: close"}, "proxied"))},
                          {ReadRequest(), Send("HTTP/1.0 200 OK\r\n\r\nuntil the end"), Close()},
                          {ReadRequest(), Send(kOk)}});
   THttpClient client;
   EXPECT_EQ(client.Get(server.Url("/")), u"12345");
   EXPECT_FALSE(client.HasOpenConnection()) << "Connection: close closes after the body";
+  EXPECT_EQ(client.Get(server.Url("/")), u"proxied");
+  EXPECT_FALSE(client.HasOpenConnection()) << "so does Proxy-Connection: close";
   EXPECT_EQ(client.Get(server.Url("/")), u"until the end");
   EXPECT_EQ(client.Get(server.Url("/")), u"ok");
-  EXPECT_EQ(server.Connections(), 3);
+  EXPECT_EQ(server.Connections(), 4);
 }
 
 TEST(ClientConnection, StaleConnectionsAreReplacedWithoutError) {
@@ -143,6 +149,34 @@ TEST(ClientConnection, FailuresGiveTheLayersMessages) {
     EXPECT_EQ(message, row.message) << row.why;
   }
   EXPECT_EQ(silent.Connections(), 3);
+}
+
+TEST(ClientConnection, AConnectThatIsNeverAcceptedEndsAtTheConnectLimit) {
+  EXPECT_EQ(THttpClient().WaitLimits().connect, std::chrono::milliseconds(15'000));
+  // A listener that never accepts: once its accept queue is full, the system
+  // leaves further connects unanswered.
+  platform::ListeningSocket listener;
+  const platform::SocketAddress address =
+      platform::ResolveHost("127.0.0.1", listener.Port(), platform::AddressFamily::kIPv4);
+  std::vector<platform::Socket> queued;
+  bool full = false;
+  while (!full && queued.size() < 1000) {
+    try {
+      queued.push_back(platform::Socket::Connect(address, platform::Deadline::After(std::chrono::milliseconds(200))));
+    } catch (const platform::TimeoutError&) {
+      full = true;
+    }
+  }
+  ASSERT_TRUE(full) << "the accept queue never filled";
+
+  THttpClient client;
+  client.WaitLimits().connect = std::chrono::milliseconds(400);
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(ErrorOf(client, u"http://127.0.0.1:" + platform::Utf8ToUtf16(std::to_string(listener.Port())) + u"/"),
+            platform::kConnectTimedOutMessage);
+  const auto waited = std::chrono::steady_clock::now() - start;
+  EXPECT_GE(waited, std::chrono::milliseconds(400)) << "the connect waited for the answer";
+  EXPECT_LT(waited, std::chrono::seconds(10)) << "and not much beyond its limit";
 }
 
 TEST(ClientConnection, LocalhostNameIsTheLoopbackAddress) {

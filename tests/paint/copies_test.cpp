@@ -153,5 +153,39 @@ TEST(FillKeyFromBitmap, TestsTheMaskCornerWhateverItsAlpha) {
   EXPECT_EQ(dst.Pixel(1, 0), 0xAAAAAAAAu) << "without a mask the destination pixel is tested";
 }
 
+TEST(FillKeyFromBitmap, RectanglesOverAnyEdgeTouchOnlyWhatLiesInsideEverything) {
+  // Source pixels carry their own position; the destination is all key colour.
+  TBitmap32 src(5, 4);
+  for (int32_t y = 0; y < 4; ++y)
+    for (int32_t x = 0; x < 5; ++x) src.SetPixel(x, y, 0xFF000000u | uint32_t(y << 8 | x));
+  TBitmap32 mask = Filled(3, 3, 0x00FF00FF);  // a mask smaller than the area: only its 3 × 3 are tested
+  TMaskCorner corner{&mask, {0, 0, 3, 3}, 3, 3, 0, 0};
+  struct Case {
+    TRect rect;
+    TPoint from;
+    bool masked;
+    const char* why;
+  } cases[] = {
+      {{-2, -1, 3, 2}, {0, 0}, false, "over the left and top edges"},
+      {{2, 2, 7, 6}, {1, 0}, false, "over the right and bottom edges"},
+      {{-1, -1, 5, 5}, {0, 0}, false, "over all four"},
+      {{1, 0, 4, 4}, {3, 2}, false, "more than the source holds from its point"},
+      {{-1, 0, 4, 4}, {0, 0}, true, "a mask smaller than the rectangle"},
+  };
+  for (const auto& c : cases) {
+    TBitmap32 dst = Filled(4, 4, 0x00FF00FF);
+    FillKeyFromBitmap(dst, src, c.rect, c.from, c.masked ? &corner : nullptr, kCornerTopLeft);
+    for (int32_t y = 0; y < 4; ++y) {
+      for (int32_t x = 0; x < 4; ++x) {
+        const int32_t i = x - c.rect.Left, row = y - c.rect.Top;
+        const bool inside = i >= 0 && row >= 0 && i < c.rect.Width() && row < c.rect.Height() &&
+                            src.Contains(c.from.X + i, c.from.Y + row) && (!c.masked || mask.Contains(i, row));
+        const uint32_t expected = inside ? src.Pixel(c.from.X + i, c.from.Y + row) : 0x00FF00FFu;
+        EXPECT_EQ(dst.Pixel(x, y), expected) << c.why << " at " << x << "," << y;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vorlan::paint

@@ -12,49 +12,20 @@
 #include <jerror.h>
 
 #include "paint/image_errors.h"
+#include "support/jpeg_maker.h"
 
 namespace vorlan::paint {
 namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-// A small JPEG made with the library's compressor; components 1 (grey),
-// 3 (RGB) or 4 (CMYK). pixel(x, y, c) gives the samples.
-template <typename Pixel>
-Bytes Encode(int w, int h, int components, Pixel pixel, bool progressive = false) {
-  jpeg_compress_struct c{};
-  jpeg_error_mgr err{};
-  c.err = jpeg_std_error(&err);
-  jpeg_create_compress(&c);
-  unsigned char* buffer = nullptr;
-  unsigned long size = 0;
-  jpeg_mem_dest(&c, &buffer, &size);
-  c.image_width = JDIMENSION(w);
-  c.image_height = JDIMENSION(h);
-  c.input_components = components;
-  c.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 3 ? JCS_RGB : JCS_CMYK;
-  jpeg_set_defaults(&c);
-  jpeg_set_quality(&c, 100, TRUE);
-  if (progressive) jpeg_simple_progression(&c);
-  jpeg_start_compress(&c, TRUE);
-  std::vector<JSAMPLE> row(size_t(w * components));
-  while (c.next_scanline < c.image_height) {
-    for (int x = 0; x < w; ++x)
-      for (int k = 0; k < components; ++k) row[size_t(x * components + k)] = JSAMPLE(pixel(x, int(c.next_scanline), k));
-    JSAMPROW rows[] = {row.data()};
-    jpeg_write_scanlines(&c, rows, 1);
-  }
-  jpeg_finish_compress(&c);
-  jpeg_destroy_compress(&c);
-  Bytes out(buffer, buffer + size);
-  std::free(buffer);
-  return out;
-}
-
 int Near(uint32_t word, int shift) { return int(word >> shift & 0xFF); }
 
 TEST(DecodeJpeg, ColourGreyAndCmykPictures) {
-  const Bytes rgb = Encode(16, 8, 3, [](int, int, int k) { return k == 0 ? 200 : k == 1 ? 100 : 50; });
+  const Bytes rgb = testing::MakeJpeg(
+      16, 8, 3, [](int, int, int k) { return k == 0   ? 200
+                                             : k == 1 ? 100
+                                                      : 50; }, 100);
   TBitmap32 colour = DecodeJpeg(rgb);
   ASSERT_EQ(colour.Size(), (TSize{16, 8}));
   EXPECT_NEAR(Near(colour.Pixel(5, 5), 16), 200, 3) << "red";
@@ -62,8 +33,8 @@ TEST(DecodeJpeg, ColourGreyAndCmykPictures) {
   EXPECT_NEAR(Near(colour.Pixel(5, 5), 0), 50, 3) << "blue";
   EXPECT_EQ(colour.Pixel(5, 5) >> 24, 255u);
 
-  const Bytes grey = Encode(
-      9, 7, 1, [](int x, int, int) { return x * 20; }, true);
+  const Bytes grey = testing::MakeJpeg(
+      9, 7, 1, [](int x, int, int) { return x * 20; }, 100, true);
   TBitmap32 g = DecodeJpeg(grey);
   ASSERT_EQ(g.Size(), (TSize{9, 7})) << "progressive pictures decode completely";
   const uint32_t p = g.Pixel(4, 3);
@@ -72,14 +43,16 @@ TEST(DecodeJpeg, ColourGreyAndCmykPictures) {
   EXPECT_NEAR(Near(p, 0), 80, 4);
 
   // Plain (not inverted) CMYK: cyan ink 255, no black: red 0, green and blue 255.
-  const Bytes cmyk = Encode(8, 8, 4, [](int, int, int k) { return k == 0 ? 255 : 0; });
+  const Bytes cmyk = testing::MakeJpeg(
+      8, 8, 4, [](int, int, int k) { return k == 0 ? 255 : 0; }, 100);
   TJpegPicture picture = DecodeJpegPicture(cmyk);
   EXPECT_TRUE(picture.Cmyk);
   EXPECT_EQ(picture.Bitmap.Pixel(3, 3) >> 24, 255u);
 }
 
 TEST(DecodeJpeg, EveryFailureIsAJpegErrorWithTheDecodersCode) {
-  const Bytes good = Encode(16, 16, 3, [](int x, int y, int k) { return (x * 13 + y * 7 + k * 50) & 255; });
+  const Bytes good = testing::MakeJpeg(
+      16, 16, 3, [](int x, int y, int k) { return (x * 13 + y * 7 + k * 50) & 255; }, 100);
   const std::string html = "<html><body>Service unavailable</body></html>";
   Bytes png = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n', 0, 0, 0, 13};
   Bytes truncated(good.begin(), good.begin() + long(good.size() / 2));

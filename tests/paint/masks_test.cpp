@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "paint/pixel_math.h"
+#include "paint/resample.h"
 #include "paint_test_util.h"
 
 namespace vorlan::paint {
@@ -128,6 +131,92 @@ TEST(StretchWithMask, BlackMaskedStretchCopiesTheImageOpaque) {
   EXPECT_EQ(dst.Pixel(3, 0), 0xFF00FF00u);
   EXPECT_EQ(dst.Pixel(0, 3), 0xFFFF0000u);
   EXPECT_EQ(dst.Pixel(3, 3), 0xFFFFFFFFu);
+}
+
+// A sheet with a black-and-white checkerboard piece of 4 × 3 at (1, 1) and
+// its black mask 3 rows below (every image pixel is copied, opaque).
+TBitmap32 CheckerSheet() {
+  TBitmap32 src = Filled(6, 8, 0x00FF00FF);
+  for (int y = 0; y < 3; ++y) {
+    for (int x = 0; x < 4; ++x) {
+      src.SetPixel(1 + x, 1 + y, (x + y) % 2 ? 0x00FFFFFF : 0x00000000);
+      src.SetPixel(1 + x, 4 + y, 0x00000000);
+    }
+  }
+  return src;
+}
+
+// The piece of `src` at `piece` resampled the way smooth stretching does it.
+TBitmap32 Mitchell(const TBitmap32& piece, int32_t w, int32_t h) {
+  TBitmap32 out(w, h);
+  ResampleBitmap(piece, out, w, kFilterMitchell, h);
+  return out;
+}
+
+TEST(StretchWithMask, ShrunkSidesAndEveryCentreAreResampledWithMitchell) {
+  const TBitmap32 src = CheckerSheet();
+  TBitmap32 piece(4, 3);
+  for (int y = 0; y < 3; ++y)
+    for (int x = 0; x < 4; ++x) piece.SetPixel(x, y, src.Pixel(1 + x, 1 + y));
+  struct Row {
+    int32_t w, h;
+    bool centre, smooth;
+    const char* why;
+  };
+  const Row rows[] = {
+      {2, 3, false, true, "narrower at the same height: a shrunk top or bottom side"},
+      {4, 2, false, true, "lower at the same width: a shrunk left or right side"},
+      {3, 2, true, true, "a centre shrunk both ways"},
+      {7, 5, true, true, "a centre made larger"},
+      {2, 2, false, false, "a side shrunk both ways takes nearest pixels"},
+      {7, 3, false, false, "a side made wider takes nearest pixels"},
+  };
+  for (const Row& row : rows) {
+    TBitmap32 dst = Filled(row.w + 2, row.h + 2, 0x12345678);
+    StretchWithMask(1, 1, row.w, row.centre, 3, src, dst, 3, 4, 1, 1, row.h);
+    const TBitmap32 smooth = Mitchell(piece, row.w, row.h);
+    for (int32_t y = 0; y < row.h; ++y) {
+      for (int32_t x = 0; x < row.w; ++x) {
+        const uint32_t got = dst.Pixel(1 + x, 1 + y);
+        if (row.smooth) {
+          ASSERT_EQ(got, px::WithAlpha(smooth.Pixel(x, y), 255)) << row.why << " at " << x << "," << y;
+        } else {
+          ASSERT_TRUE(got == 0xFF000000u || got == 0xFFFFFFFFu) << row.why << ": " << std::hex << got;
+        }
+      }
+    }
+    EXPECT_EQ(dst.Pixel(0, 0), 0x12345678u) << row.why << ": nothing outside the rectangle";
+    EXPECT_EQ(dst.Pixel(row.w + 1, row.h + 1), 0x12345678u) << row.why;
+  }
+}
+
+TEST(StretchWithMask, AOnePixelWideOrHighPieceIsWidenedBeforeResampling) {
+  struct Row {
+    int32_t piece_w, piece_h;
+    const char* why;
+  };
+  for (const Row& row :
+       {Row{1, 3, "one column repeated"}, Row{3, 1, "one row repeated"}, Row{1, 1, "one pixel fills all four"}}) {
+    // The piece at (2, 1) in a sheet of other colours; its black mask 4 rows below.
+    TBitmap32 src = Filled(6, 9, 0x00FF00FF);
+    TBitmap32 widened(std::max(row.piece_w, 2), std::max(row.piece_h, 2));
+    for (int y = 0; y < row.piece_h; ++y) {
+      for (int x = 0; x < row.piece_w; ++x) {
+        const uint32_t colour = 0x00102030u + static_cast<uint32_t>(x * 0x50 + y * 0x5000);
+        src.SetPixel(2 + x, 1 + y, colour);
+        src.SetPixel(2 + x, 5 + y, 0);
+      }
+    }
+    for (int y = 0; y < widened.Height(); ++y)
+      for (int x = 0; x < widened.Width(); ++x)
+        widened.SetPixel(x, y, src.Pixel(2 + std::min(x, row.piece_w - 1), 1 + std::min(y, row.piece_h - 1)));
+    TBitmap32 dst = Filled(5, 4, 0x12345678);
+    StretchWithMask(0, 0, 5, true, 4, src, dst, row.piece_h, row.piece_w, 1, 2, 4);
+    const TBitmap32 expected = Mitchell(widened, 5, 4);
+    for (int32_t y = 0; y < 4; ++y)
+      for (int32_t x = 0; x < 5; ++x)
+        ASSERT_EQ(dst.Pixel(x, y), px::WithAlpha(expected.Pixel(x, y), 255)) << row.why << " at " << x << "," << y;
+  }
 }
 
 }  // namespace

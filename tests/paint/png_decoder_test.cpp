@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "paint/decoded_image.h"
 #include "paint/image_errors.h"
 #include "paint/pixel_math.h"
+#include "paint/png_format.h"
 #include "paint_test_util.h"
 #include "png_builder.h"
 
@@ -177,6 +180,41 @@ TEST(To32Bits, MagentaBecomesTransparentUnlessTheSourceHadAlpha) {
   const Bytes rgba =
       PngFile({PngChunk("IHDR", Ihdr(1, 1, 8, 6)), PngChunk("IDAT", Compress(raw_rgba)), PngChunk("IEND", {})});
   EXPECT_EQ(To32Bits(DecodePng(rgba)).Pixel(0, 0), 0xC8FF00FFu) << "PNG alpha kept";
+}
+
+// The predictor as the PNG standard writes it: nearest of a, b, c to
+// a + b - c, ties going to a, then b.
+int StandardPaeth(int a, int b, int c) {
+  const int p = a + b - c;
+  const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
+  if (pa <= pb && pa <= pc) return a;
+  return pb <= pc ? b : c;
+}
+
+TEST(PngFilters, PaethMatchesTheStandardForEveryTripleIncludingTies) {
+  // One case per pair of one-byte-per-pixel rows of two pixels: the first row
+  // (no filter) holds c, b; the second (Paeth) holds a - c, then 0, so that
+  // its first pixel becomes a and its second Paeth(a, b, c).
+  constexpr int kCasesPerPass = 1 << 16;
+  std::vector<uint8_t> rows(size_t{kCasesPerPass} * 2 * 3);
+  for (int a = 0; a < 256; ++a) {
+    for (int b = 0; b < 256; ++b) {
+      for (int c = 0; c < 256; ++c) {
+        uint8_t* pair = &rows[(size_t(b) * 256 + size_t(c)) * 6];
+        pair[0] = 0, pair[1] = uint8_t(c), pair[2] = uint8_t(b);
+        pair[3] = 4, pair[4] = uint8_t(a - c), pair[5] = 0;
+      }
+    }
+    ASSERT_TRUE(png::Unfilter(rows, 2, 2 * kCasesPerPass, 1));
+    for (int b = 0; b < 256; ++b) {
+      for (int c = 0; c < 256; ++c) {
+        const uint8_t* pair = &rows[(size_t(b) * 256 + size_t(c)) * 6];
+        if (pair[4] != a || pair[5] != StandardPaeth(a, b, c)) {
+          FAIL() << "a=" << a << " b=" << b << " c=" << c << ": " << int(pair[4]) << ", " << int(pair[5]);
+        }
+      }
+    }
+  }
 }
 
 }  // namespace

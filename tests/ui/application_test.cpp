@@ -40,6 +40,32 @@ TEST(Application, ErrorBoxShowsTheMessageInItsFinalForm) {
   Application().ErrorText = nullptr;
 }
 
+TEST(Application, ErrorBoxIsOwnedByTheActiveWindow) {
+  testing::MessageBoxRecorder recorder;
+  const auto make_window = [] {
+    return CreateWindowExW(0, L"STATIC", L"window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 200, 100, nullptr,
+                           nullptr, GetModuleHandleW(nullptr), nullptr);
+  };
+  HWND first = make_window();
+  HWND second = make_window();
+  ASSERT_TRUE(first && second);
+  const auto owner_of_box_with = [&](HWND active) {
+    if (active) {
+      SetForegroundWindow(active);
+      SetActiveWindow(active);
+    }
+    recorder.boxes.clear();
+    Application().HandleException(std::make_exception_ptr(std::runtime_error("failed")));
+    return recorder.boxes.size() == 1 ? recorder.boxes[0].owner : HWND(INVALID_HANDLE_VALUE);
+  };
+  EXPECT_EQ(owner_of_box_with(second), second) << "the window the user works in";
+  EXPECT_EQ(owner_of_box_with(first), first) << "whichever it is";
+  DestroyWindow(first);
+  DestroyWindow(second);
+  ASSERT_EQ(GetActiveWindow(), nullptr);
+  EXPECT_EQ(owner_of_box_with(nullptr), Application().Handle()) << "without one, the application's window";
+}
+
 TEST(Application, TerminateFromAHandlerEndsTheLoop) {
   testing::MessageBoxRecorder recorder;
   int handled = 0;

@@ -15,6 +15,7 @@ namespace vorlan::ui::testing {
 class MessageBoxRecorder {
  public:
   struct Box {
+    HWND owner = nullptr;
     std::u16string text;
     std::u16string caption;
     UINT type = 0;
@@ -23,8 +24,9 @@ class MessageBoxRecorder {
 
   MessageBoxRecorder() {
     Application().ResetTerminated();
-    Application().ShowMessageBox = [this](HWND, const std::u16string& text, const std::u16string& caption, UINT type) {
-      boxes.push_back({text, caption, type, watched && IsWindowVisible(watched) != FALSE});
+    Application().ShowMessageBox = [this](HWND owner, const std::u16string& text, const std::u16string& caption,
+                                          UINT type) {
+      boxes.push_back({owner, text, caption, type, watched && IsWindowVisible(watched) != FALSE});
       return IDOK;
     };
   }

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "cli/commands.h"
-#include "cli/get_json.h"
+#include "cli/json_writer.h"
 #include "http/base64.h"
 #include "http/http_client.h"
 #include "platform/error.h"
@@ -18,21 +18,38 @@ constexpr char kGetUsage[] = "usage: vorlantv-cli get [--bytes] URL...\n";
 // One GET with the shared client, as one JSON line; true on success.
 bool GetOne(http::THttpClient& client, const std::string& url, bool bytes, std::string& line) {
   const std::u16string wide_url = platform::Utf8ToUtf16(url);
-  line = "{\"url\":" + JsonString(platform::Utf16ToUtf8(wide_url)) + ",";
+  JsonWriter json;
+  json.BeginObject();
+  json.Key("url");
+  json.Value(wide_url);
+  bool ok = true;
   try {
     if (bytes) {
       std::vector<uint8_t> body;
       client.Get(wide_url, body);
       const std::string_view raw(reinterpret_cast<const char*>(body.data()), body.size());
-      line += "\"ok\":true,\"base64\":\"" + http::Base64Encode(raw) + "\"}";
+      const std::string base64 = http::Base64Encode(raw);
+      json.Key("ok");
+      json.Value(true);
+      json.Key("base64");
+      json.Utf8Value(base64);
     } else {
-      line += "\"ok\":true,\"text\":" + JsonString(platform::Utf16ToUtf8(client.Get(wide_url))) + "}";
+      const std::u16string text = client.Get(wide_url);
+      json.Key("ok");
+      json.Value(true);
+      json.Key("text");
+      json.Value(text);
     }
-    return true;
   } catch (const std::exception& error) {
-    line += "\"ok\":false,\"error\":" + JsonString(error.what()) + "}";
-    return false;
+    ok = false;
+    json.Key("ok");
+    json.Value(false);
+    json.Key("error");
+    json.Utf8Value(error.what());
   }
+  json.EndObject();
+  line = json.Text();
+  return ok;
 }
 
 }  // namespace

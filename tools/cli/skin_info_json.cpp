@@ -1,6 +1,6 @@
 #include "cli/skin_info_json.h"
 
-#include "cli/skin_json_writer.h"
+#include "cli/json_writer.h"
 #include "paint/bitmap32.h"
 
 namespace vorlan::cli {

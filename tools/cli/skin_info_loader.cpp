@@ -1,4 +1,5 @@
 #include "cli/skin_info_loader.h"
+#include "platform/ascii.h"
 
 #include <filesystem>
 #include <memory>
@@ -6,6 +7,7 @@
 
 #include "platform/error.h"
 #include "platform/text.h"
+#include "skin/data/manager_messages.h"
 #include "skin/data/skin_files.h"
 #include "skin/data/skin_loader.h"
 #include "skin/data/skin_options.h"
@@ -23,7 +25,8 @@ std::u16string WithTrailingBackslash(std::u16string directory) {
 std::u16string SkinNameOfFile(std::u16string_view file) {
   const std::size_t slash = file.find_last_of(u"\\/");
   std::u16string name(slash == std::u16string_view::npos ? file : file.substr(slash + 1));
-  if (name.size() > 4 && skin::UpperCaseAscii(name.substr(name.size() - 4)) == u".ASZ") name.resize(name.size() - 4);
+  if (name.size() > 4 && platform::AsciiUpperCopy(name.substr(name.size() - 4)) == u".ASZ")
+    name.resize(name.size() - 4);
   return name;
 }
 
@@ -38,8 +41,6 @@ void LoadTables(SkinInfo& info, const skin::TSkinOptions& options, const skin::T
   source.Package = package;
   skin::LoadAllMasks(info.Skin, source);
   skin::LoadAllGeneralData(info.Skin, source);
-  // As at the end of every load: the appended sections get their indexes too.
-  info.Skin.InitMaskIndexes(info.Skin.GetSkinIndex(u"GLOBALINFO"));
   info.Skin.CommonSkinData.Active = true;
 }
 
@@ -49,8 +50,7 @@ SkinInfo LoadPackage(std::u16string_view file) {
   skin::LoadSkinPackageFile(std::u16string(file), convertor, [&](std::u16string_view text) { shown = text; });
   if (!shown.empty()) throw Error(shown);
   if (!convertor || !convertor->Options) {
-    throw Error(u"Internal format error in the \"" + SkinNameOfFile(file) +
-                u"\" skin. Please, update this skin to latest version.");
+    throw Error(skin::InternalFormatErrorMessage(SkinNameOfFile(file)));
   }
   SkinInfo info;
   for (const skin::TSkImageItem& item : convertor->Files) {

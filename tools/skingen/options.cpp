@@ -20,18 +20,27 @@ std::string Num4(int v) {
 }
 }  // namespace
 
+// Appends separator and value one at a time: "x" + temporary trips GCC 12's
+// false -Wrestrict report at -O3.
+void AppendField(std::string& s, char separator, const std::string& value) {
+  s += separator;
+  s += value;
+}
+
 std::string BorderEntry(const Box& b, int wl, int wt, int wr, int wb, int count, int maskType, int drawMode,
                         int borderWidth) {
   std::string s;
-  for (int v : {b.left, b.top, b.right, b.bottom, wl, wt, wr, wb}) s += "^" + Num4(v);
-  for (int v : {count, maskType, drawMode, borderWidth}) s += "^" + std::to_string(v);
+  for (int v : {b.left, b.top, b.right, b.bottom, wl, wt, wr, wb}) AppendField(s, '^', Num4(v));
+  for (int v : {count, maskType, drawMode, borderWidth}) AppendField(s, '^', std::to_string(v));
   return s;
 }
 
 std::string GlyphEntry(const Box& b, int count, int maskType) {
   std::string s;
-  for (int v : {b.left, b.top, b.right, b.bottom}) s += "@" + Num4(v);
-  return s + "@" + std::to_string(count) + "@" + std::to_string(maskType);
+  for (int v : {b.left, b.top, b.right, b.bottom}) AppendField(s, '@', Num4(v));
+  AppendField(s, '@', std::to_string(count));
+  AppendField(s, '@', std::to_string(maskType));
+  return s;
 }
 
 }  // namespace layout
@@ -518,7 +527,9 @@ std::string BuildOptions() {
       break;
     }
     const size_t dashes = std::min<size_t>(room - 3, 77);
-    text += ";" + std::string(dashes, '-') + nl;
+    text += ';';
+    text.append(dashes, '-');
+    text += nl;
   }
   return text;
 }

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/ascii.h"
 #include "platform/text.h"
 #include "skin/data/skin_package.h"
 #include "skin/data/skin_package_writer.h"
@@ -23,7 +24,7 @@ int main(int argc, char** argv) {
     using namespace vorlan::skin;
     auto members = ReadSkinDirectory(vorlan::platform::Utf8ToUtf16(argv[1]), PackMethod::Deflate);
     for (PackageMember& m : members) {
-      if (UpperCaseAscii(m.Name) == kStoredMember) m.Method = PackMethod::Store;
+      if (vorlan::platform::AsciiUpperCopy(m.Name) == kStoredMember) m.Method = PackMethod::Store;
     }
     const auto bytes = WriteSkinPackage(members);
     std::ofstream out(argv[2], std::ios::binary | std::ios::trunc);

@@ -61,6 +61,8 @@ class ISkinWindowSystem {
   virtual void RemoveAllGlows() {}
   virtual void InstallHook() {}
   virtual void UnInstallHook() {}
+  // The skin's colours stand in for the system colours (or stop doing so).
+  virtual void SetSysColorSubstitution(bool /*on*/) {}
 };
 
 // The three passes: application forms (last to first), then provider forms,

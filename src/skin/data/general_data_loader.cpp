@@ -1,5 +1,7 @@
 #include <array>
 
+#include "paint/colors.h"
+#include "platform/ascii.h"
 #include "platform/syscolor.h"
 #include "skin/data/image_entries.h"
 #include "skin/data/inherited_reader.h"
@@ -251,7 +253,7 @@ void DerivePalette(TLoadedSkin& skin, const TSkinOptions& options) {
   p[pcEditText_Inverted] = read(u"EDITTEXT_INV", p[pcEditBG]);
   p[pcEditBG_Inverted] = read(u"EDITBG_INV", p[pcEditText]);
   p[pcEditBG_OddRow] = read(u"EDITBG_ODD", p[pcEditBG]);
-  p[pcEditBG_EvenRow] = read(u"EDITBG_EVEN", MixColors(p[pcEditText], p[pcEditBG], 0.05));
+  p[pcEditBG_EvenRow] = read(u"EDITBG_EVEN", paint::MixColors(p[pcEditText], p[pcEditBG], 0.05));
 }
 
 void AddTransparentSection(TLoadedSkin& skin) {
@@ -263,14 +265,11 @@ void AddTransparentSection(TLoadedSkin& skin) {
   data.OuterOpacity = 0;
   TSkinGenState state;
   state.GlowColor = 0;
-  state.TextureIndex = 0;
   state.Transparency = 100;
   state.Color = kColorWhite;
   state.FontColor = {skin.Palette[pcLabelText], -1, -1, -1, -1};
   data.Props = {state, state, state};
-  data.BorderIndex = data.OuterMask = 0;
-  data.ImgTL = data.ImgTR = data.ImgBL = data.ImgBR = 0;
-  skin.gd.push_back(std::move(data));
+  skin.gd.push_back(std::move(data));  // its mask indexes are resolved with every other section's
 }
 
 // A section of the common text that the skin lacks, built on its template.
@@ -280,7 +279,7 @@ TSkinGeneralData CommonSection(const TLoadedSkin& skin, const TSkinOptions& comm
   TSkinGeneralData data;
   data.States = 3;
   for (const TSkinGeneralData& candidate : skin.gd) {
-    if (SameTextAscii(candidate.ClassName, parent)) {
+    if (platform::EqualsIgnoreCase(candidate.ClassName, parent)) {
       data = candidate;
       break;
     }
@@ -339,23 +338,13 @@ void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source) {
   const InheritedReader reader(options);
   for (const TSkinOptions::Section& section : options.Sections()) skin.gd.push_back(ReadSection(reader, section.Name));
   if (source.CommonSections != nullptr) MergeCommonSections(skin, *source.CommonSections);
-  skin.InitMaskIndexes(skin.GetSkinIndex(kGlobalInfo));
   DerivePalette(skin, options);
   AddTransparentSection(skin);
+  skin.InitMaskIndexes(skin.GetSkinIndex(kGlobalInfo));
 }
 
 TColor ResolveSysColor(TColor color) {
   return color < 0 ? SystemColor(static_cast<int>(static_cast<std::uint32_t>(color) & 0xFF)) : color;
-}
-
-TColor MixColors(TColor a, TColor b, double x) {
-  const auto channel = [&](int shift) {
-    const double ca = (static_cast<std::uint32_t>(a) >> shift) & 0xFF;
-    const double cb = (static_cast<std::uint32_t>(b) >> shift) & 0xFF;
-    return static_cast<std::uint32_t>(static_cast<std::int32_t>(x * ca + (1 - x) * cb)) & 0xFF;
-  };
-  const std::uint32_t top = static_cast<std::uint32_t>(a) & 0xFF000000u;
-  return static_cast<TColor>(top | channel(0) | (channel(8) << 8) | (channel(16) << 16));
 }
 
 }  // namespace vorlan::skin

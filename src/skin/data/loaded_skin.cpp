@@ -1,19 +1,38 @@
 #include "skin/data/loaded_skin.h"
 
+#include <algorithm>
+
 namespace vorlan::skin {
 namespace {
 
-// Parent chains may loop (A to B to A). A search that has taken more steps
-// than there are sections has come back to a section it has seen, and ends
-// as "not found".
-class VisitedSections {
- public:
-  explicit VisitedSections(std::size_t section_count) : steps_left_(section_count + 1) {}
-  bool Enter(std::int32_t) { return steps_left_-- > 0; }
+// Whether a walk up the parents stops at a parent named like the section it
+// comes from (the lookups that know the section name do).
+enum class ParentRule { FollowAny, NotTheSectionItself };
 
- private:
-  std::size_t steps_left_;
-};
+// Calls `find`(skin index, section name) for the section and then for each
+// parent named by ParentClass until it answers an index >= 0. Ends with -1
+// at an invalid index, an empty or missing parent, and, since parent chains
+// may loop (A to B to A), after more steps than there are sections.
+template <class Find>
+std::int32_t SearchUpParents(const TLoadedSkin& skin, std::int32_t skin_index, std::u16string_view section,
+                             ParentRule rule, Find find) {
+  for (std::size_t steps_left = skin.gd.size() + 1; skin_index >= 0 && steps_left > 0; --steps_left) {
+    if (const std::int32_t found = find(skin_index, section); found >= 0) return found;
+    if (!skin.IsValidSkinIndex(skin_index)) return -1;
+    const std::u16string& parent = skin.gd[static_cast<std::size_t>(skin_index)].ParentClass;
+    if (parent.empty() || (rule == ParentRule::NotTheSectionItself && parent == section)) return -1;
+    skin_index = skin.GetSkinIndex(parent);
+    section = parent;
+  }
+  return -1;
+}
+
+// The first mask table entry that satisfies `matches`, or -1.
+template <class Matches>
+std::int32_t FirstMask(const std::vector<TSkinMaskData>& ma, Matches matches) {
+  const auto found = std::find_if(ma.begin(), ma.end(), matches);
+  return found == ma.end() ? -1 : static_cast<std::int32_t>(found - ma.begin());
+}
 
 }  // namespace
 
@@ -26,72 +45,40 @@ std::int32_t TLoadedSkin::GetSkinIndex(std::u16string_view skin_section) const {
 }
 
 std::int32_t TLoadedSkin::GetMaskIndex(std::u16string_view skin_section, std::u16string_view mask) const {
-  for (std::size_t i = 0; i < ma.size(); ++i) {
-    if (ma[i].ClassName == skin_section && ma[i].PropertyName == mask) return static_cast<std::int32_t>(i);
-  }
-  return -1;
+  return FirstMask(ma, [&](const TSkinMaskData& m) { return m.ClassName == skin_section && m.PropertyName == mask; });
 }
 
 std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_view mask) const {
-  VisitedSections visited(gd.size());
-  while (skin_index >= 0 && visited.Enter(skin_index)) {
-    for (std::size_t i = 0; i < ma.size(); ++i) {
-      if (ma[i].SkinIndex == skin_index && ma[i].PropertyName == mask) return static_cast<std::int32_t>(i);
-    }
-    if (!IsValidSkinIndex(skin_index) || gd[static_cast<std::size_t>(skin_index)].ParentClass.empty()) return -1;
-    skin_index = GetSkinIndex(gd[static_cast<std::size_t>(skin_index)].ParentClass);
-  }
-  return -1;
+  return SearchUpParents(*this, skin_index, {}, ParentRule::FollowAny, [&](std::int32_t index, std::u16string_view) {
+    return FirstMask(ma, [&](const TSkinMaskData& m) { return m.SkinIndex == index && m.PropertyName == mask; });
+  });
 }
 
 std::int32_t TLoadedSkin::GetMaskIndex(std::int32_t skin_index, std::u16string_view skin_section,
                                        std::u16string_view mask) const {
-  VisitedSections visited(gd.size());
-  std::u16string section(skin_section);
-  while (skin_index >= 0 && visited.Enter(skin_index)) {
-    for (std::size_t i = 0; i < ma.size(); ++i) {
-      if (ma[i].SkinIndex == skin_index && ma[i].PropertyName == mask) return static_cast<std::int32_t>(i);
-    }
-    if (!IsValidSkinIndex(skin_index)) return -1;
-    const std::u16string& parent = gd[static_cast<std::size_t>(skin_index)].ParentClass;
-    if (parent.empty() || parent == section) return -1;
-    skin_index = GetSkinIndex(parent);
-    section = parent;
-  }
-  return -1;
+  return SearchUpParents(
+      *this, skin_index, skin_section, ParentRule::NotTheSectionItself, [&](std::int32_t index, std::u16string_view) {
+        return FirstMask(ma, [&](const TSkinMaskData& m) { return m.SkinIndex == index && m.PropertyName == mask; });
+      });
 }
 
 std::int32_t TLoadedSkin::GetTextureIndex(std::int32_t skin_index, std::u16string_view skin_section,
                                           std::u16string_view prop_name) const {
-  VisitedSections visited(gd.size());
-  std::u16string section(skin_section);
-  while (skin_index >= 0 && !ma.empty() && !section.empty() && visited.Enter(skin_index)) {
-    for (std::size_t i = 0; i < ma.size(); ++i) {
-      if (ma[i].ImgType == itTexture && ma[i].PropertyName == prop_name && ma[i].ClassName == section) {
-        return static_cast<std::int32_t>(i);
-      }
-    }
-    if (!IsValidSkinIndex(skin_index)) return -1;
-    const std::u16string& parent = gd[static_cast<std::size_t>(skin_index)].ParentClass;
-    if (parent.empty() || parent == section) return -1;
-    skin_index = GetSkinIndex(parent);
-    section = parent;
-  }
-  return -1;
+  if (ma.empty() || skin_section.empty()) return -1;
+  return SearchUpParents(*this, skin_index, skin_section, ParentRule::NotTheSectionItself,
+                         [&](std::int32_t, std::u16string_view section) {
+                           return FirstMask(ma, [&](const TSkinMaskData& m) {
+                             return m.ImgType == itTexture && m.PropertyName == prop_name && m.ClassName == section;
+                           });
+                         });
 }
 
 std::int32_t TLoadedSkin::GetTextureIndex(std::int32_t skin_index, std::u16string_view prop_name) const {
-  VisitedSections visited(gd.size());
-  while (skin_index >= 0 && visited.Enter(skin_index)) {
-    for (std::size_t i = 0; i < ma.size(); ++i) {
-      if (ma[i].ImgType == itTexture && ma[i].SkinIndex == skin_index && ma[i].PropertyName == prop_name) {
-        return static_cast<std::int32_t>(i);
-      }
-    }
-    if (!IsValidSkinIndex(skin_index) || gd[static_cast<std::size_t>(skin_index)].ParentClass.empty()) return -1;
-    skin_index = GetSkinIndex(gd[static_cast<std::size_t>(skin_index)].ParentClass);
-  }
-  return -1;
+  return SearchUpParents(*this, skin_index, {}, ParentRule::FollowAny, [&](std::int32_t index, std::u16string_view) {
+    return FirstMask(ma, [&](const TSkinMaskData& m) {
+      return m.ImgType == itTexture && m.SkinIndex == index && m.PropertyName == prop_name;
+    });
+  });
 }
 
 bool TLoadedSkin::IsValidSkinIndex(std::int32_t skin_index) const {

@@ -1,4 +1,5 @@
 #include "skin/data/manager_directory.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -72,7 +73,7 @@ std::vector<std::u16string> FindSkinsInDirectory(std::u16string_view directory, 
 
 void SortSkinNames(std::vector<std::u16string>& names) {
   std::stable_sort(names.begin(), names.end(), [](const std::u16string& a, const std::u16string& b) {
-    return UpperCaseAscii(a) < UpperCaseAscii(b);
+    return platform::AsciiUpperCopy(a) < platform::AsciiUpperCopy(b);
   });
 }
 

@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "paint/bitmap32.h"
+#include "platform/ascii.h"
 #include "skin/data/image_entries.h"
 #include "skin/data/skin_files.h"
 #include "skin/data/skin_images.h"
@@ -41,7 +42,7 @@ class MaskLoader {
       const TSkinOptions::Section& keys = *options_.FindSection(sections[s].Name);
       for (const TSkinOptions::Entry& entry : keys.Entries) {
         if (sections[s].Name == kGlobalInfo && entry.Key == u"MASTERBITMAP") continue;
-        AddEntry(static_cast<std::int32_t>(s), sections[s].Name, entry.Key, UpperCaseAscii(entry.Value));
+        AddEntry(static_cast<std::int32_t>(s), sections[s].Name, entry.Key, platform::AsciiUpperCopy(entry.Value));
       }
     }
   }
@@ -49,17 +50,17 @@ class MaskLoader {
   void LoadCommonMasks() {
     if (source_.CommonSections == nullptr) return;
     for (const TSkinOptions::Section& section : source_.CommonSections->Sections()) {
-      if (UpperCaseAscii(section.Name) == kGlobalInfo) continue;
+      if (platform::AsciiUpperCopy(section.Name) == kGlobalInfo) continue;
       for (const TSkinOptions::Entry& entry : section.Entries) {
-        if (UpperCaseAscii(entry.Value).find(u".BMP") == std::u16string::npos) continue;
+        if (platform::AsciiUpperCopy(entry.Value).find(u".BMP") == std::u16string::npos) continue;
         const auto bytes = ReadSkinFile(SkinFileName(entry.Value));
         if (!bytes) continue;
         SkinBitmapPtr bitmap = DecodeSkinImage(*bytes, SkinImageFormat::Bitmap, false);
         if (bitmap->Width() == 0) continue;
         TSkinMaskData mask;
         mask.Bmp = std::move(bitmap);
-        mask.PropertyName = UpperCaseAscii(entry.Key);
-        mask.ClassName = UpperCaseAscii(section.Name);
+        mask.PropertyName = platform::AsciiUpperCopy(entry.Key);
+        mask.ClassName = platform::AsciiUpperCopy(section.Name);
         skin_.ma.push_back(std::move(mask));
       }
     }

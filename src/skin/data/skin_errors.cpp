@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/runtime_messages.h"
+
 namespace vorlan::skin {
 
 std::string_view ZLibCodeText(int code) {
@@ -16,8 +18,6 @@ std::string_view ZLibCodeText(int code) {
 
 void ThrowZDecompressionError(int code) { throw EZDecompressionError(code, std::string(ZLibCodeText(code))); }
 
-void ThrowInvalidInteger(std::u16string_view text) {
-  throw EConvertError(u"''" + std::u16string(text) + u"'' is not a valid integer value");
-}
+void ThrowInvalidInteger(std::u16string_view text) { throw EConvertError(platform::InvalidIntegerMessage(text)); }
 
 }  // namespace vorlan::skin

@@ -7,14 +7,18 @@
 
 namespace vorlan::skin {
 
-std::filesystem::path SkinFilePath(std::u16string_view name) {
+std::u16string NativeSkinFileName(std::u16string_view name) {
   std::u16string native(name);
   if constexpr (std::filesystem::path::preferred_separator == '/') {
     for (char16_t& c : native) {
       if (c == u'\\') c = u'/';
     }
   }
-  const std::string utf8 = platform::Utf16ToUtf8(native);
+  return native;
+}
+
+std::filesystem::path SkinFilePath(std::u16string_view name) {
+  const std::string utf8 = platform::Utf16ToUtf8(NativeSkinFileName(name));
   return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
 }
 

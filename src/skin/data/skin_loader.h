@@ -24,7 +24,8 @@ struct TSkinLoadSource {
 // Raises EConvertError for a broken fixed-position number.
 void LoadAllMasks(TLoadedSkin& skin, const TSkinLoadSource& source);
 // Sections, skin-wide values, outer effects, global colours and the
-// "TRANSPARENT" section; the colour adjustments are left to the caller.
+// "TRANSPARENT" section, with the image indexes of every section resolved;
+// the colour adjustments are left to the caller.
 void LoadAllGeneralData(TLoadedSkin& skin, const TSkinLoadSource& source);
 
 // The CommonSections text as the manager stores it: spaces removed from
@@ -34,7 +35,5 @@ std::u16string NormalizeCommonSections(std::u16string_view text);
 // A colour as skins write it: negative values stand for system colours and
 // become the current system colour of their low byte.
 TColor ResolveSysColor(TColor color);
-// Each channel trunc(x*a + (1-x)*b); the top byte of a stays.
-TColor MixColors(TColor a, TColor b, double x);
 
 }  // namespace vorlan::skin

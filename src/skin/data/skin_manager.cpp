@@ -1,6 +1,8 @@
 #include "skin/data/skin_manager.h"
+#include "platform/ascii.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "skin/data/manager_directory.h"
 #include "skin/data/skin_loader.h"
@@ -38,7 +40,7 @@ void TSkinManager::Loaded() {
   FLoading = false;
   ThirdParty.FillDefaultsAndRebuild();
   if (FSkinDirectory.empty()) FSkinDirectory = kDefaultSkinDirectory;
-  if (MenuSupport.IcoLineSkin.empty()) MenuSupport.IcoLineSkin = kDefaultIcoLineSkin;
+  if (FMenuSupport.IcoLineSkin.empty()) FMenuSupport.IcoLineSkin = kDefaultIcoLineSkin;
   if (FActive && !FSkinName.empty()) ApplySkin(false);
   UpdateDialogFlag();
   if (FActive) Fire(OnActivate);
@@ -47,11 +49,8 @@ void TSkinManager::Loaded() {
 bool TSkinManager::IsDefault() const { return g_default_manager == this; }
 
 void TSkinManager::SetIsDefault(bool value) {
-  if (!value) {
-    if (g_default_manager == this) g_default_manager = nullptr;  // nothing to give up to otherwise
-    return;
-  }
-  if (g_default_manager == this) return;
+  // False is ignored: controls must always find a default while one exists.
+  if (!value || g_default_manager == this) return;
   g_default_manager = this;
   if (FActive) {
     UpdateSkin(true);
@@ -119,24 +118,33 @@ void TSkinManager::SetSkinningRules(const TSkinningRules& rules) {
   UpdateDialogFlag();
 }
 
-void TSkinManager::SetScrollSize(std::int32_t value) {
-  ScrollsOptions.ScrollSize = value;
-  if (!FLoading) Broadcast(scFrameChanged, 0);
+void TSkinManager::SetScrollsOptions(const TSkScrollBarsSupport& value) {
+  const TSkScrollBarsSupport old = std::exchange(FScrollsOptions, value);
+  if (FLoading) return;
+  if (value.ScrollSize != old.ScrollSize) Broadcast(scFrameChanged, 0);
+  if (value.ButtonsSize != old.ButtonsSize) RepaintForms(false);
 }
 
-void TSkinManager::SetButtonsSize(std::int32_t value) {
-  ScrollsOptions.ButtonsSize = value;
-  if (!FLoading && !FNoAutoUpdate) RepaintForms(false);
+void TSkinManager::SetEffects(const TSkinEffects& value) {
+  const TSkinEffects old = std::exchange(FEffects, value);
+  if (FLoading || FNoAutoUpdate) return;
+  if (value.AllowOuterEffects != old.AllowOuterEffects) RepaintForms(false);
+  if (value.DiscoloredGlyphs != old.DiscoloredGlyphs) RepaintForms(true);
 }
 
-void TSkinManager::SetAllowOuterEffects(bool value) {
-  Effects.AllowOuterEffects = value;
-  if (!FLoading && !FNoAutoUpdate) RepaintForms(false);
+void TSkinManager::SetOptions(const TSkOptions& value) {
+  const TSkOptions old = std::exchange(FOptions, value);
+  if (value.ChangeSysColors == old.ChangeSysColors || FLoading || !IsDefault()) return;
+  if (ISkinWindowSystem* system = SkinWindowSystem()) system->SetSysColorSubstitution(value.ChangeSysColors);
 }
 
-void TSkinManager::SetDiscoloredGlyphs(bool value) {
-  Effects.DiscoloredGlyphs = value;
-  if (!FLoading && !FNoAutoUpdate) RepaintForms(true);
+void TSkinManager::ShowUnskinned(TSkinBoxKind kind, std::u16string_view text) {
+  const TSkinningRules rules = FSkinningRules;
+  TSkinningRules without_dialogs = rules;
+  without_dialogs.Exclude(srStdDialogs);
+  SetSkinningRules(without_dialogs);
+  FMessageBox->Show(kind, text);
+  SetSkinningRules(rules);
 }
 
 void TSkinManager::UpdateDialogFlag() {
@@ -209,16 +217,16 @@ void TSkinManager::RepaintForms(bool /*do_lock_forms: the skin-change animation 
 }
 
 void TSkinManager::UpdateSkinSection(std::u16string_view section_name) {
-  const std::u16string upper = UpperCaseAscii(section_name);
+  const std::u16string upper = platform::AsciiUpperCopy(section_name);
   Broadcast(scSectionChanged, reinterpret_cast<std::intptr_t>(upper.c_str()));
 }
 
 void TSkinManager::EndUpdate(bool repaint, bool allow_animation) {
   FNoAutoUpdate = false;
-  const bool animation = AnimEffects.SkinChanging.Active;
-  if (!allow_animation) AnimEffects.SkinChanging.Active = false;
+  const bool animation = FAnimEffects.SkinChanging.Active;
+  if (!allow_animation) FAnimEffects.SkinChanging.Active = false;
   UpdateSkin(repaint);
-  AnimEffects.SkinChanging.Active = animation;
+  FAnimEffects.SkinChanging.Active = animation;
   Fire(OnAfterChange);
 }
 

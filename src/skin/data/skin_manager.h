@@ -66,18 +66,22 @@ class TSkinManager {
   const std::u16string& CommonSections() const { return FCommonSections; }
   void SetCommonSections(std::u16string_view text);
   ThirdPartyList ThirdParty;
-  TSkMenuSupport MenuSupport;
-  TSkinEffects Effects;
-  TSkAnimEffects AnimEffects;
-  TSkButtonsSupport ButtonsOptions;
-  TSkLabelsSupport LabelsOptions;
-  TSkScrollBarsSupport ScrollsOptions;
-  TSkOptions Options;
-  // Option setters that reach the windows at once.
-  void SetScrollSize(std::int32_t value);
-  void SetButtonsSize(std::int32_t value);
-  void SetAllowOuterEffects(bool value);
-  void SetDiscoloredGlyphs(bool value);
+  // Each option group changes only through its setter, which stores the
+  // group and then does what each changed option asks of the windows.
+  const TSkMenuSupport& MenuSupport() const { return FMenuSupport; }
+  void SetMenuSupport(const TSkMenuSupport& value) { FMenuSupport = value; }
+  const TSkinEffects& Effects() const { return FEffects; }
+  void SetEffects(const TSkinEffects& value);
+  const TSkAnimEffects& AnimEffects() const { return FAnimEffects; }
+  void SetAnimEffects(const TSkAnimEffects& value) { FAnimEffects = value; }
+  const TSkButtonsSupport& ButtonsOptions() const { return FButtonsOptions; }
+  void SetButtonsOptions(const TSkButtonsSupport& value) { FButtonsOptions = value; }
+  const TSkLabelsSupport& LabelsOptions() const { return FLabelsOptions; }
+  void SetLabelsOptions(const TSkLabelsSupport& value) { FLabelsOptions = value; }
+  const TSkScrollBarsSupport& ScrollsOptions() const { return FScrollsOptions; }
+  void SetScrollsOptions(const TSkScrollBarsSupport& value);
+  const TSkOptions& Options() const { return FOptions; }
+  void SetOptions(const TSkOptions& value);
   bool IsDefault() const;
   void SetIsDefault(bool value);
 
@@ -149,6 +153,8 @@ class TSkinManager {
 
  private:
   void SelectSkin(std::u16string_view value);
+  std::u16string PackageFileName() const;
+  bool ReloadCurrentSkin();
   void LoadFromOptions(const TSkinOptions* options);
   void ApplySkin(bool repaint);
   void RemoveSkin();
@@ -160,6 +166,8 @@ class TSkinManager {
     if (event) event(*this);
   }
   void ShowError(std::u16string_view text) { FMessageBox->Show(TSkinBoxKind::Error, text); }
+  // A box that keeps the platform's look: dialog skinning is off while it is up.
+  void ShowUnskinned(TSkinBoxKind kind, std::u16string_view text);
   std::intptr_t Self() { return reinterpret_cast<std::intptr_t>(this); }
 
   bool FLoading = false;
@@ -173,6 +181,13 @@ class TSkinManager {
   bool FSkinnedPopups = true;
   TSkinningRules FSkinningRules;
   std::u16string FCommonSections;
+  TSkMenuSupport FMenuSupport;
+  TSkinEffects FEffects;
+  TSkAnimEffects FAnimEffects;
+  TSkButtonsSupport FButtonsOptions;
+  TSkLabelsSupport FLabelsOptions;
+  TSkScrollBarsSupport FScrollsOptions;
+  TSkOptions FOptions;
   bool FSkinRemoving = false;
   bool FNoAutoUpdate = false;
   ISkinMessageBox* FMessageBox;

@@ -2,10 +2,11 @@
 // internal skins.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <random>
+#include <string_view>
 #include <system_error>
 
+#include "platform/file_write.h"
 #include "platform/text.h"
 #include "skin/data/manager_directory.h"
 #include "skin/data/skin_files.h"
@@ -74,9 +75,12 @@ void TSkinManager::ExtractByIndex(std::size_t index, std::u16string_view dest_di
     return;
   }
   const TSkinStoredSkin& stored = InternalSkins[index];
-  std::ofstream file(SkinFilePath(dir + stored.Name + std::u16string(kExtractedSuffix)),
-                     std::ios::binary | std::ios::trunc);
-  file.write(reinterpret_cast<const char*>(stored.Data.data()), static_cast<std::streamsize>(stored.Data.size()));
+  const std::u16string target = NativeSkinFileName(dir + stored.Name + std::u16string(kExtractedSuffix));
+  try {
+    platform::WriteWholeFile(target, {reinterpret_cast<const char*>(stored.Data.data()), stored.Data.size()});
+  } catch (const Error& e) {
+    ShowError(e.Message());
+  }
 }
 
 void TSkinManager::ExtractInternalSkin(std::u16string_view name_of_skin, std::u16string_view dest_dir) {

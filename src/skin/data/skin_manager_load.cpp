@@ -1,6 +1,7 @@
 // Selecting and loading a skin: package file, skin directory or internal skin.
 #include <optional>
 
+#include "platform/ascii.h"
 #include "platform/error.h"
 #include "platform/text.h"
 #include "skin/data/manager_directory.h"
@@ -50,20 +51,10 @@ void TSkinManager::SelectSkin(std::u16string_view value) {
   Fire(OnBeforeChange);
   g_skin_changing = true;
   Skin.CommonSkinData.Active = false;
-  if (FSkinName.size() > 4 && UpperCaseAscii(FSkinName.substr(FSkinName.size() - 4)) == u".ASZ") {
+  if (FSkinName.size() > 4 && platform::AsciiUpperCopy(FSkinName.substr(FSkinName.size() - 4)) == u".ASZ") {
     FSkinName.resize(FSkinName.size() - 4);
   }
-  SkinIsPacked = SkinFileExists(WithTrailingBackslash(FSkinDirectory) + FSkinName + std::u16string(kPackageExtension));
-  try {
-    if (SkinIsPacked) {
-      ReloadPackedSkin();
-    } else {
-      ReloadSkin();
-    }
-  } catch (const std::exception& e) {
-    FSkinName = old_name;
-    ShowError(ErrorText(e));
-  }
+  if (!ReloadCurrentSkin()) FSkinName = old_name;
   if (FActive) {
     if (!FNoAutoUpdate) ApplySkin(true);
     if (!FLoading) Fire(OnActivate);
@@ -74,6 +65,27 @@ void TSkinManager::SelectSkin(std::u16string_view value) {
   g_skin_changing = false;
   if (FNoAutoUpdate) Fire(OnAfterChange);
   UpdateDialogFlag();
+}
+
+std::u16string TSkinManager::PackageFileName() const {
+  return WithTrailingBackslash(FSkinDirectory) + FSkinName + std::u16string(kPackageExtension);
+}
+
+// From the package file when one exists, else from a directory or an
+// internal skin. False when the load failed; the error has been shown.
+bool TSkinManager::ReloadCurrentSkin() {
+  SkinIsPacked = SkinFileExists(PackageFileName());
+  try {
+    if (SkinIsPacked) {
+      ReloadPackedSkin();
+    } else {
+      ReloadSkin();
+    }
+    return true;
+  } catch (const std::exception& e) {
+    ShowError(ErrorText(e));
+    return false;
+  }
 }
 
 void TSkinManager::ReloadSkin() {
@@ -101,7 +113,7 @@ void TSkinManager::ReloadSkin() {
       g_convertor = std::make_unique<TSkinConvertor>();
       MemoryStream packed(data);
       g_convertor->PackedData = &packed;
-      LoadSkinPackage(*g_convertor, [this](std::u16string_view text) { ShowError(text); });
+      LoadSkinPackage(*g_convertor, [this](std::u16string_view text) { ShowUnskinned(TSkinBoxKind::Error, text); });
       g_convertor->PackedData = nullptr;
       if (!g_convertor->Options) {
         MessageBox().Show(TSkinBoxKind::Plain, InternalFormatErrorMessage(FSkinName));
@@ -116,8 +128,8 @@ void TSkinManager::ReloadSkin() {
 void TSkinManager::ReloadPackedSkin() {
   if (!FActive) return;
   LoadScope scope;
-  LoadSkinPackageFile(WithTrailingBackslash(FSkinDirectory) + FSkinName + std::u16string(kPackageExtension),
-                      g_convertor, [this](std::u16string_view text) { ShowError(text); });
+  LoadSkinPackageFile(PackageFileName(), g_convertor,
+                      [this](std::u16string_view text) { ShowUnskinned(TSkinBoxKind::Error, text); });
   if (!g_convertor || !g_convertor->Options) {
     MessageBox().Show(TSkinBoxKind::Plain, InternalFormatErrorMessage(FSkinName));
     return;
@@ -150,27 +162,14 @@ void TSkinManager::LoadFromOptions(const TSkinOptions* options) {
 }
 
 void TSkinManager::CheckVersion(double version) {
-  if (version <= kNewestSupportedVersion) return;
-  const bool had_dialogs = FSkinningRules.Contains(srStdDialogs);
-  FSkinningRules.Exclude(srStdDialogs);
-  MessageBox().Show(TSkinBoxKind::Warning, kVersionWarning);
-  if (had_dialogs) FSkinningRules.Include(srStdDialogs);
+  if (version > kNewestSupportedVersion) ShowUnskinned(TSkinBoxKind::Warning, kVersionWarning);
 }
 
 // A hue, saturation, brightness, border or common-sections change: the skin
 // is read again with the new settings and the forms repainted.
 void TSkinManager::ReloadWithAdjustments() {
   if (!FActive || FSkinName.empty() || FLoading) return;
-  SkinIsPacked = SkinFileExists(WithTrailingBackslash(FSkinDirectory) + FSkinName + std::u16string(kPackageExtension));
-  try {
-    if (SkinIsPacked) {
-      ReloadPackedSkin();
-    } else {
-      ReloadSkin();
-    }
-  } catch (const std::exception& e) {
-    ShowError(ErrorText(e));
-  }
+  ReloadCurrentSkin();
   Fire(OnAfterChange);
   if (!FNoAutoUpdate) RepaintForms(true);
 }

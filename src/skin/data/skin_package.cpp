@@ -1,4 +1,5 @@
 #include "skin/data/skin_package.h"
+#include "platform/ascii.h"
 
 #include <array>
 #include <cstring>
@@ -26,7 +27,7 @@ bool HasBitmapExtension(std::u16string_view name) {
   // A separator after the dot means the dot belongs to a directory name.
   const std::u16string_view extension = name.substr(dot);
   if (extension.find_first_of(u"\\/:") != std::u16string_view::npos) return false;
-  return UpperCaseAscii(extension) == u".BMP";
+  return platform::AsciiUpperCopy(extension) == u".BMP";
 }
 
 // Inflates one member of `size` bytes and then to the end of its zlib
@@ -44,16 +45,6 @@ std::unique_ptr<MemoryStream> InflateMember(Stream& packed, std::uint32_t size) 
 
 }  // namespace
 
-std::u16string UpperCaseAscii(std::u16string_view text) {
-  std::u16string upper(text);
-  for (char16_t& c : upper) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - (u'a' - u'A'));
-  }
-  return upper;
-}
-
-bool SameTextAscii(std::u16string_view a, std::u16string_view b) { return UpperCaseAscii(a) == UpperCaseAscii(b); }
-
 void TSkinConvertor::Clear() {
   while (!Files.empty()) Files.pop_back();
   Options.reset();
@@ -62,7 +53,7 @@ void TSkinConvertor::Clear() {
 
 const TSkImageItem* TSkinConvertor::FindFile(std::u16string_view upper_name) const {
   for (const TSkImageItem& item : Files) {
-    if (UpperCaseAscii(item.FileName) == upper_name) return &item;
+    if (platform::AsciiUpperCopy(item.FileName) == upper_name) return &item;
   }
   return nullptr;
 }
@@ -90,7 +81,7 @@ bool LoadSkinPackage(TSkinConvertor& convertor, const ShowSkinError& show_error)
     const std::uint32_t size = ReadUInt32(packed);
     std::u16string name = AnsiToUtf16(name_bytes);
     std::unique_ptr<MemoryStream> content = InflateMember(packed, size);
-    if (SameTextAscii(name, u"Options.dat")) {
+    if (platform::EqualsIgnoreCase(name, u"Options.dat")) {
       convertor.Options = std::move(content);
     } else {
       TSkImageItem item;

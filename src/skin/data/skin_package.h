@@ -59,8 +59,4 @@ bool LoadSkinPackage(TSkinConvertor& convertor, const ShowSkinError& show_error)
 void LoadSkinPackageFile(const std::u16string& file_name, std::unique_ptr<TSkinConvertor>& slot,
                          const ShowSkinError& show_error);
 
-// Names compared the way the package does it: ASCII letters upper-cased.
-std::u16string UpperCaseAscii(std::u16string_view text);
-bool SameTextAscii(std::u16string_view a, std::u16string_view b);
-
 }  // namespace vorlan::skin

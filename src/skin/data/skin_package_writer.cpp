@@ -1,4 +1,5 @@
 #include "skin/data/skin_package_writer.h"
+#include "platform/ascii.h"
 
 #include <zlib.h>
 
@@ -56,7 +57,7 @@ std::vector<std::uint8_t> DeflatedZlibStream(std::span<const std::uint8_t> conte
 }
 
 int ExtensionGroup(std::u16string_view name) {
-  const std::u16string upper = UpperCaseAscii(name);
+  const std::u16string upper = platform::AsciiUpperCopy(name);
   const auto ends_with = [&](std::u16string_view suffix) { return upper.ends_with(suffix); };
   if (upper == u"OPTIONS.DAT") return 0;
   if (ends_with(u".BMP")) return 1;
@@ -136,8 +137,8 @@ std::vector<PackageMember> ReadSkinDirectory(std::u16string_view directory, Pack
     const int group_a = ExtensionGroup(a.Name);
     const int group_b = ExtensionGroup(b.Name);
     if (group_a != group_b) return group_a < group_b;
-    const std::u16string upper_a = UpperCaseAscii(a.Name);
-    const std::u16string upper_b = UpperCaseAscii(b.Name);
+    const std::u16string upper_a = platform::AsciiUpperCopy(a.Name);
+    const std::u16string upper_b = platform::AsciiUpperCopy(b.Name);
     return upper_a != upper_b ? upper_a < upper_b : a.Name < b.Name;
   });
   return members;

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "app/build_config.h"
-#include "jpeg_maker.h"
 #include "main_form_fixture.h"
 #include "platform/error.h"
 #include "platform/text.h"
+#include "support/jpeg_maker.h"
 
 namespace vorlan::app {
 namespace {
@@ -49,7 +49,7 @@ TEST(Banner, ImageFillsItsPanelInsideTheEdge) {
 
 TEST(Banner, GreyscalePictureIsShownInGrey) {
   MainFormFixture f;
-  Answer(f, testing::MakeJpeg(400, 200, true, [](int x, int) { return static_cast<uint32_t>(x * 255 / 399); }));
+  Answer(f, vorlan::testing::MakeJpeg(400, 200, 1, [](int x, int, int) { return x * 255 / 399; }));
   f.Form().Show();
   ASSERT_TRUE(f.boxes.boxes.empty());
   const paint::TBitmap32& banner = f.Form().SkinImage1->Picture();

@@ -3,6 +3,7 @@
 #include "app/build_config.h"
 #include "main_form_fixture.h"
 #include "platform/error.h"
+#include "platform/shell_execute_win.h"
 #include "platform/text.h"
 #include "ui/application.h"
 
@@ -73,6 +74,79 @@ TEST(LookupClick, AFailedLookupShowsItsMessageWithThePeriodRule) {
     EXPECT_EQ(f.boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP)) << row.why;
     EXPECT_TRUE(f.opened.empty()) << row.why << ": nothing is opened";
     EXPECT_TRUE(IsWindowVisible(f.Window())) << row.why << ": the window stays usable";
+  }
+}
+
+// One request to the shell as the system would receive it.
+struct ShellCall {
+  HWND owner;
+  std::wstring verb, file;
+  bool parameters, directory;
+  INT show;
+  friend bool operator==(const ShellCall&, const ShellCall&) = default;
+};
+std::vector<ShellCall>* g_shell_calls = nullptr;
+
+HINSTANCE WINAPI RecordShellExecute(HWND owner, LPCWSTR verb, LPCWSTR file, LPCWSTR parameters, LPCWSTR directory,
+                                    INT show) {
+  g_shell_calls->push_back(
+      {owner, verb ? verb : L"(none)", file ? file : L"(none)", parameters != nullptr, directory != nullptr, show});
+  return reinterpret_cast<HINSTANCE>(42);  // success, as the shell reports it
+}
+
+TEST(LookupClick, ThePageAndBothSitesReachTheShellAsOpenRequestsOwnedByTheWindow) {
+  std::vector<ShellCall> calls;
+  g_shell_calls = &calls;
+  const platform::ShellExecuteFunction previous = platform::ReplaceShellExecute(RecordShellExecute);
+  {
+    MainFormFixture f(true);
+    f.Form().Show();
+    SendMessageW(f.Form().SkinButton1->Handle(), BM_CLICK, 0, 0);
+    f.Form().N1->Click();
+    f.Form().K1->Click();
+    const auto wide = [](const std::u16string& text) { return std::wstring(text.begin(), text.end()); };
+    const std::vector<ShellCall> expected = {
+        {f.Window(), L"open", L"vorlantv.html", false, false, SW_SHOWNORMAL},
+        {f.Window(), L"open", wide(TMainForm::PortalAddress()), false, false, SW_SHOWNORMAL},
+        {f.Window(), L"open", wide(TMainForm::FilmDatabaseAddress()), false, false, SW_SHOWNORMAL},
+    };
+    EXPECT_EQ(calls, expected);
+    EXPECT_NE(GetFileAttributesW((f.directory + L"\\vorlantv.html").c_str()), INVALID_FILE_ATTRIBUTES)
+        << "the page the shell is asked to open lies in the current directory";
+    EXPECT_TRUE(f.boxes.boxes.empty());
+  }
+  platform::ReplaceShellExecute(previous);
+  g_shell_calls = nullptr;
+}
+
+// The user's decimal separator, set for the test and put back afterwards.
+class UserDecimalSeparator {
+ public:
+  explicit UserDecimalSeparator(const wchar_t* separator) {
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
+  }
+  ~UserDecimalSeparator() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_); }
+  UserDecimalSeparator(const UserDecimalSeparator&) = delete;
+  UserDecimalSeparator& operator=(const UserDecimalSeparator&) = delete;
+
+ private:
+  wchar_t saved_[8] = {};
+};
+
+TEST(LookupClick, ACountThatIsNoIntegerIsShownWithTheUsersDecimalSeparator) {
+  for (const wchar_t* separator : {L",", L"."}) {
+    UserDecimalSeparator locale(separator);
+    wchar_t now[8] = {};
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, now, 8);
+    ASSERT_EQ(std::wstring(now), separator) << "the system took the setting";
+    MainFormFixture f;
+    f.Form().Show();
+    f.text_answer = [](const std::u16string&) { return std::u16string(u"[{\"seasons_count\":9.5}]"); };
+    SendMessageW(f.Form().SkinButton1->Handle(), BM_CLICK, 0, 0);
+    ASSERT_EQ(f.boxes.boxes.size(), 1u);
+    EXPECT_EQ(f.boxes.boxes[0].text,
+              u"''9" + std::u16string(1, char16_t(separator[0])) + u"5'' is not a valid integer value.");
   }
 }
 

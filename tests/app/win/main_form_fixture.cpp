@@ -1,16 +1,16 @@
 #include "main_form_fixture.h"
 
 #include "app/win/startup.h"
-#include "jpeg_maker.h"
 #include "platform/text.h"
+#include "support/jpeg_maker.h"
 
 namespace vorlan::app::testing {
 
 std::vector<uint8_t> PlainJpeg(int width, int height, uint32_t rgb) {
-  return MakeJpeg(width, height, false, [rgb](int, int) { return rgb; });
+  return vorlan::testing::MakeRgbJpeg(width, height, [rgb](int, int) { return rgb; });
 }
 
-MainFormFixture::MainFormFixture() {
+MainFormFixture::MainFormFixture(bool real_shell_open) {
   SetUpApplication(ui::Application());
   text_answer = [](const std::u16string&) { return std::u16string(u"[]"); };
   stream_answer = [](std::vector<uint8_t>& stream) {
@@ -38,7 +38,7 @@ MainFormFixture::MainFormFixture() {
     stream_urls.push_back(url);
     stream_answer(stream);
   };
-  services.shell_open = [this](HWND, const std::u16string& target) { opened.push_back(target); };
+  if (!real_shell_open) services.shell_open = [this](HWND, const std::u16string& target) { opened.push_back(target); };
   services.tray_notify = [this](DWORD message, NOTIFYICONDATAW& data) {
     tray_calls.push_back(message);
     tray_tips.push_back(ui::FromWide(data.szTip));

@@ -17,7 +17,9 @@ namespace vorlan::app::testing {
 // by the test, in a working directory of its own.
 class MainFormFixture {
  public:
-  MainFormFixture();
+  // With `real_shell_open` the program's own shell call runs (a test then
+  // replaces the system call beneath it).
+  explicit MainFormFixture(bool real_shell_open = false);
   ~MainFormFixture();
   MainFormFixture(const MainFormFixture&) = delete;
   MainFormFixture& operator=(const MainFormFixture&) = delete;

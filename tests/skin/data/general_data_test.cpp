@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "paint/colors.h"
 #include "platform/syscolor.h"
 #include "skin/data/skin_errors.h"
 #include "skin/data/skin_loader.h"
@@ -45,6 +46,11 @@ TEST(SkinGeneralData, SectionsInFileOrderWithTransparentAppended) {
     EXPECT_EQ(state.Color, 16777215);
     EXPECT_EQ(state.FontColor, (TSkinFontColor{skin.Palette[pcLabelText], -1, -1, -1, -1}));
     EXPECT_EQ(state.GlowColor, 0);
+    EXPECT_EQ(state.TextureIndex, -1) << "the loader resolves it: 0 would be the first image";
+  }
+  for (std::int32_t index : {transparent.BorderIndex, transparent.OuterMask, transparent.ImgTL, transparent.ImgTR,
+                             transparent.ImgBL, transparent.ImgBR}) {
+    EXPECT_EQ(index, -1) << "no image belongs to the appended section";
   }
   EXPECT_EQ(Load(u"[TRANSPARENT]\nCOLOR=5\n").gd.size(), 1u) << "an existing TRANSPARENT section is kept";
 }
@@ -200,8 +206,8 @@ TEST(SkinGeneralData, PaletteFromGlobalInfoAndEdit) {
 }
 
 TEST(SkinGeneralData, MixColorsKeepsTheTopByteOfTheFirst) {
-  EXPECT_EQ(MixColors(0x01FF8000, 0x00000080, 0.5), 0x017F4040);
-  EXPECT_EQ(MixColors(0x000000FF, 0x00000000, 0.999), 0x000000FE) << "truncated, not rounded";
+  EXPECT_EQ(paint::MixColors(0x01FF8000, 0x00000080, 0.5), 0x017F4040);
+  EXPECT_EQ(paint::MixColors(0x000000FF, 0x00000000, 0.999), 0x000000FE) << "truncated, not rounded";
 }
 
 TEST(SkinGeneralData, OuterEffects) {

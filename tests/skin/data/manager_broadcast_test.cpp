@@ -2,6 +2,7 @@
 // windows, and the receivers it passes over.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,8 @@ class FakeWindows final : public ISkinWindowSystem {
   std::vector<ISkinForeignWindow*> HookedWindows() override { return hooked; }
   void InstallHook() override { ++installs; }
   void UnInstallHook() override { ++uninstalls; }
+  void SetSysColorSubstitution(bool on) override { log->push_back(on ? "syscolors on" : "syscolors off"); }
+  Log* log = nullptr;
   std::vector<ISkinForm*> app, providers;
   std::vector<ISkinForeignWindow*> hooked;
   int installs = 0, uninstalls = 0;
@@ -111,6 +114,7 @@ class Broadcast : public ::testing::Test {
     windows.app = {&main, &child, &about, &provided, &dying};
     windows.providers = {&provided, &dying};
     windows.hooked = {&popup, &hidden};
+    windows.log = &log;
   }
   Log log;
   FakeForm main, about, child, dying, provided;
@@ -151,19 +155,68 @@ TEST_F(Broadcast, ManagerAnnouncesApplyingRefreshingAndRemoving) {
   EXPECT_EQ(log, expected);
 }
 
-TEST_F(Broadcast, OptionSettersReachTheWindows) {
+TEST_F(Broadcast, EachOptionGroupSetterDoesWhatItsChangedOptionsAsk) {
   SetSkinWindowSystem(&windows);
   windows.app = {&about};
   windows.providers.clear();
   windows.hooked.clear();
   {
     TSkinManager manager;
-    manager.SetScrollSize(12);
-    EXPECT_EQ(log, (Log{"send about"})) << "a new scroll size changes the frames";
+    const Log frames = {"send about"};                 // scFrameChanged
+    const Log repaint = {"send about", "send about"};  // scStopAnimation, scRefreshSkin
+    const auto scrolls = [&](std::int32_t scroll, std::int32_t buttons) {
+      return [&manager, scroll, buttons] { manager.SetScrollsOptions({scroll, buttons}); };
+    };
+    const auto effects = [&](bool outer, bool discoloured, bool glowing) {
+      return [&manager, outer, discoloured, glowing] {
+        TSkinEffects e = manager.Effects();
+        e.AllowOuterEffects = outer;
+        e.DiscoloredGlyphs = discoloured;
+        e.AllowGlowing = glowing;
+        manager.SetEffects(e);
+      };
+    };
+    const auto sys_colors = [&](bool on) {
+      return [&manager, on] {
+        TSkOptions o = manager.Options();
+        o.ChangeSysColors = on;
+        manager.SetOptions(o);
+      };
+    };
+    struct Row {
+      std::function<void()> change;
+      Log expected;
+      const char* why;
+    };
+    const Row rows[] = {
+        {scrolls(12, -1), frames, "a new scroll size changes the frames"},
+        {scrolls(12, -1), {}, "the same options again change nothing"},
+        {scrolls(12, 20), repaint, "a new buttons size repaints"},
+        {effects(true, false, true), repaint, "outer effects repaint"},
+        {effects(true, true, true), repaint, "discoloured glyphs repaint"},
+        {effects(true, true, false), {}, "glowing is read when painting; nothing to send"},
+        {sys_colors(true), {"syscolors on"}, "the default manager switches the substitution at once"},
+        {sys_colors(true), {}, "an unchanged switch is not repeated"},
+        {[&] { manager.BeginUpdate(); }, {}, "from here on between BeginUpdate and EndUpdate"},
+        {effects(false, false, false), {}, "effects wait for EndUpdate"},
+        {scrolls(13, 21), {"send about", "send about", "send about"}, "scroll sizes reach the windows even then"},
+    };
+    for (const Row& row : rows) {
+      log.clear();
+      row.change();
+      EXPECT_EQ(log, row.expected) << row.why;
+    }
+    EXPECT_EQ(manager.ScrollsOptions().ScrollSize, 13);
+    EXPECT_FALSE(manager.Effects().AllowOuterEffects) << "the group is stored whatever it sends";
+    EXPECT_TRUE(manager.Options().ChangeSysColors);
+
+    TSkinManager second;
     log.clear();
-    manager.BeginUpdate();
-    manager.SetAllowOuterEffects(true);
-    EXPECT_TRUE(log.empty()) << "no repainting between BeginUpdate and EndUpdate";
+    sys_colors(false)();
+    TSkOptions o = second.Options();
+    o.ChangeSysColors = true;
+    second.SetOptions(o);
+    EXPECT_EQ(log, (Log{"syscolors off"})) << "only the default manager reaches the system colours";
   }
   SetSkinWindowSystem(nullptr);
 }

@@ -110,5 +110,23 @@ TEST(ExtractInternalSkin, WritesThePackageOrExplains) {
       << "ExtractByIndex creates the directory";
 }
 
+TEST(ExtractByIndex, AnUnwritableTargetIsAnErrorWithTheSystemsMessage) {
+  TempDir dir;
+  RecordingBox box;
+  TSkinManager manager;
+  manager.SetMessageBox(&box);
+  manager.InternalSkins.Add(StoredSkin(u"Mine", {'A', 'S', 'z', 'f'}));
+  // A directory where the package should go: no system lets it be opened as a file.
+  std::filesystem::create_directories(dir.Path / "Mine extracted.asz");
+
+  manager.ExtractByIndex(0, dir.Text());
+  ASSERT_EQ(box.Shown.size(), 1u) << "the failure is reported, not passed over as success";
+  EXPECT_EQ(box.Shown[0].Kind, TSkinBoxKind::Error);
+  const std::u16string& text = box.Shown[0].Text;
+  EXPECT_EQ(text.rfind(u"Cannot create file \"", 0), 0u) << platform::Utf16ToUtf8(text);
+  EXPECT_NE(text.find(u"Mine extracted.asz\". "), std::u16string::npos) << "the path, then the system's reason";
+  EXPECT_GT(text.size(), text.find(u"\". ") + 3) << "the system's reason is not empty";
+}
+
 }  // namespace
 }  // namespace vorlan::skin

@@ -122,7 +122,46 @@ TEST_F(ManagerSelection, NewerSkinVersionsWarnButLoad) {
     }
     EXPECT_EQ(manager.SkinName(), u"Versioned") << row.version;
     EXPECT_TRUE(manager.SkinningRules().Contains(srStdDialogs)) << "dialog skinning is given back";
+    if (row.warns) {
+      EXPECT_FALSE(box.DialogsSkinnedWhileShown[0]) << "the warning keeps the platform's look";
+    }
+    EXPECT_FALSE(StdDialogsNotSkinned()) << "and the hook skins dialogs again afterwards";
   }
+}
+
+TEST_F(ManagerSelection, NotAPackageIsShownWithDialogsUnskinned) {
+  manager.SetSkinName(u"Stored A");
+  dir.Write("Bogus.asz", "PK\x03\x04 not a skin package");
+  manager.SetSkinName(u"Bogus");
+  ASSERT_EQ(box.Shown.size(), 2u);
+  EXPECT_EQ(box.Shown[0], (ShownMessage{TSkinBoxKind::Error, u"Loaded data is not a packed VeltrixSkin file"}));
+  EXPECT_FALSE(box.DialogsSkinnedWhileShown[0]) << "the error box keeps the platform's look";
+  EXPECT_EQ(box.Shown[1].Kind, TSkinBoxKind::Plain) << "then the format error";
+  EXPECT_FALSE(StdDialogsNotSkinned()) << "dialog skinning comes back";
+  EXPECT_TRUE(manager.SkinningRules().Contains(srStdDialogs));
+}
+
+TEST_F(ManagerSelection, FalseIsDefaultIsIgnoredWhileADefaultExists) {
+  ASSERT_TRUE(manager.IsDefault()) << "the first manager of the process";
+  manager.SetSkinName(u"Stored A");
+  ASSERT_FALSE(StdDialogsNotSkinned());
+  manager.SetIsDefault(false);
+  EXPECT_TRUE(manager.IsDefault());
+  EXPECT_EQ(DefaultManager(), &manager);
+  TSkinningRules rules;
+  rules.Exclude(srStdDialogs);
+  manager.SetSkinningRules(rules);
+  EXPECT_TRUE(StdDialogsNotSkinned()) << "the default manager still sets the dialog flag";
+
+  TSkinManager second;
+  second.SetMessageBox(&box);
+  EXPECT_FALSE(second.IsDefault());
+  second.SetIsDefault(true);
+  EXPECT_EQ(DefaultManager(), &second);
+  EXPECT_FALSE(StdDialogsNotSkinned()) << "the new default is active with every rule: dialogs are skinned";
+  second.SetIsDefault(false);
+  manager.SetIsDefault(false);
+  EXPECT_EQ(DefaultManager(), &second) << "neither gives the default up";
 }
 
 TEST_F(ManagerSelection, SkinInfoWritesTheVersionShortly) {
@@ -184,7 +223,7 @@ TEST_F(ManagerSelection, BeginAndEndUpdateApplyOnce) {
   manager.EndUpdate(true, false);
   EXPECT_TRUE(manager.Skin.CommonSkinData.Active);
   EXPECT_EQ(changes, 1);
-  EXPECT_TRUE(manager.AnimEffects.SkinChanging.Active) << "the animation setting comes back";
+  EXPECT_TRUE(manager.AnimEffects().SkinChanging.Active) << "the animation setting comes back";
 }
 
 TEST_F(ManagerSelection, LoadingDefersApplyingUntilLoaded) {
@@ -195,10 +234,10 @@ TEST_F(ManagerSelection, LoadingDefersApplyingUntilLoaded) {
   second.SetSkinName(u"Stored A");
   EXPECT_FALSE(second.Skin.gd.empty());
   EXPECT_FALSE(second.Skin.CommonSkinData.Active);
-  second.MenuSupport.IcoLineSkin.clear();
+  second.SetMenuSupport({});
   second.Loaded();
   EXPECT_TRUE(second.Skin.CommonSkinData.Active);
-  EXPECT_EQ(second.MenuSupport.IcoLineSkin, u"ICOLINE");
+  EXPECT_EQ(second.MenuSupport().IcoLineSkin, u"ICOLINE");
 }
 
 }  // namespace

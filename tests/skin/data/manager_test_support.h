@@ -11,6 +11,7 @@
 #include "platform/text.h"
 #include "skin/data/manager_messages.h"
 #include "skin/data/manager_stored_skin.h"
+#include "skin/data/skin_manager.h"
 #include "skin/data/skin_package_writer.h"
 
 namespace vorlan::skin::testing {
@@ -23,8 +24,12 @@ struct ShownMessage {
 
 class RecordingBox final : public ISkinMessageBox {
  public:
-  void Show(TSkinBoxKind kind, std::u16string_view text) override { Shown.push_back({kind, std::u16string(text)}); }
+  void Show(TSkinBoxKind kind, std::u16string_view text) override {
+    Shown.push_back({kind, std::u16string(text)});
+    DialogsSkinnedWhileShown.push_back(!StdDialogsNotSkinned());
+  }
   std::vector<ShownMessage> Shown;
+  std::vector<bool> DialogsSkinnedWhileShown;  // the dialog flag the hook read while each box was up
 };
 
 // A fresh directory removed at the end of the test.

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <zlib.h>
 
+#include <algorithm>
 #include <array>
+#include <span>
 
 #include "skin/data/skin_errors.h"
 #include "skin/data/skin_package.h"
@@ -138,6 +140,34 @@ TEST(SkinPackageReader, BrokenPackagesRaiseTheirErrors) {
       EXPECT_EQ(std::string(error.what()), c.message) << c.why;
     }
   }
+}
+
+// A package source that remembers the largest read asked of it.
+class WatchedStream final : public Stream {
+ public:
+  explicit WatchedStream(std::vector<std::uint8_t> bytes) : inner_(std::move(bytes)) {}
+  std::size_t Read(std::span<std::uint8_t> buffer) override {
+    largest_read = std::max(largest_read, buffer.size());
+    return inner_.Read(buffer);
+  }
+  void Write(std::span<const std::uint8_t> bytes) override { inner_.Write(bytes); }
+  std::int64_t Position() const override { return inner_.Position(); }
+  std::int64_t Seek(std::int64_t position) override { return inner_.Seek(position); }
+  std::int64_t Size() const override { return inner_.Size(); }
+  std::size_t largest_read = 0;
+
+ private:
+  MemoryStream inner_;
+};
+
+TEST(SkinPackageReader, AHugeNameLengthFailsBeforeAnythingIsAskedForIt) {
+  // 64 MiB declared for the name of a package of 14 bytes.
+  WatchedStream packed({'A', 'S', 'z', 'f', 1, 0, 0, 0, 0, 0, 0, 4, 'a', 'b'});
+  TSkinConvertor convertor;
+  convertor.PackedData = &packed;
+  EXPECT_THROW(LoadSkinPackage(convertor, nullptr), EReadError);
+  convertor.PackedData = nullptr;
+  EXPECT_LE(packed.largest_read, 16u) << "only the header was read; no buffer was made for the name";
 }
 
 TEST(SkinPackageReader, DecompressionErrorKeepsZlibCode) {

@@ -1,4 +1,4 @@
-#include "cli/skin_json_writer.h"
+#include "cli/json_writer.h"
 
 #include <charconv>
 #include <cmath>
@@ -68,21 +68,45 @@ void JsonWriter::Null() {
   text_ += "null";
 }
 
-void JsonWriter::Value(std::u16string_view text) {
+void JsonWriter::Value(std::u16string_view text) { Utf8Value(platform::Utf16ToUtf8(text)); }
+
+// Quotes and backslashes escaped, the usual short escapes, other control
+// characters as lower-case \u00xx; UTF-8 passes through.
+void JsonWriter::Utf8Value(std::string_view text) {
   BeforeValue();
   static constexpr char kHex[] = "0123456789abcdef";
   text_ += '"';
-  for (const char c : platform::Utf16ToUtf8(text)) {
+  for (const char c : text) {
     const auto byte = static_cast<unsigned char>(c);
-    if (c == '"' || c == '\\') {
-      text_ += '\\';
-      text_ += c;
-    } else if (byte < 0x20) {
-      text_ += "\\u00";
-      text_ += kHex[byte >> 4];
-      text_ += kHex[byte & 15];
-    } else {
-      text_ += c;
+    switch (c) {
+      case '"':
+      case '\\':
+        text_ += '\\';
+        text_ += c;
+        break;
+      case '\b':
+        text_ += "\\b";
+        break;
+      case '\f':
+        text_ += "\\f";
+        break;
+      case '\n':
+        text_ += "\\n";
+        break;
+      case '\r':
+        text_ += "\\r";
+        break;
+      case '\t':
+        text_ += "\\t";
+        break;
+      default:
+        if (byte < 0x20) {
+          text_ += "\\u00";
+          text_ += kHex[byte >> 4];
+          text_ += kHex[byte & 15];
+        } else {
+          text_ += c;
+        }
     }
   }
   text_ += '"';

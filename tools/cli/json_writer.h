@@ -20,6 +20,8 @@ class JsonWriter {
   void Value(double number);
   void Value(bool flag);
   void Value(std::u16string_view text);
+  // Text that is UTF-8 already (named apart: a string literal would pick the bool form).
+  void Utf8Value(std::string_view text);
   void Null();
 
   const std::string& Text() const { return text_; }
