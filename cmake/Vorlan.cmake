@@ -74,6 +74,25 @@ function(vorlan_test name)
   endif()
 endfunction()
 
+# vorlan_split_symbols(TARGET): with VORLAN_SPLIT_SYMBOLS, TARGET is stripped
+# after linking and its symbols and debug information are kept beside it in
+# <name>.debug, which the program names (a GNU debug link), so that gdb and
+# addr2line turn a crash address into a function and line.
+function(vorlan_split_symbols target)
+  if(NOT VORLAN_SPLIT_SYMBOLS)
+    return()
+  endif()
+  if(NOT CMAKE_OBJCOPY)
+    message(FATAL_ERROR "VORLAN_SPLIT_SYMBOLS needs objcopy")
+  endif()
+  set(program $<TARGET_FILE:${target}>)
+  set(symbols $<TARGET_FILE_DIR:${target}>/$<TARGET_FILE_BASE_NAME:${target}>.debug)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_OBJCOPY} --only-keep-debug ${program} ${symbols}
+    COMMAND ${CMAKE_OBJCOPY} --strip-all --add-gnu-debuglink=${symbols} ${program}
+    COMMENT "Stripping ${target}, symbols in its .debug file" VERBATIM)
+endfunction()
+
 # Adds every subdirectory of the current one that has a CMakeLists.txt.
 function(vorlan_add_subdirectories)
   file(GLOB children LIST_DIRECTORIES true ${CMAKE_CURRENT_SOURCE_DIR}/*)

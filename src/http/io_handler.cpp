@@ -180,7 +180,10 @@ std::string TIOHandlerStack::ReadLn() {
 void TIOHandlerStack::ReadBytes(int64_t count, std::vector<uint8_t>& into) {
   if (count <= 0) return;
   size_t wanted = static_cast<size_t>(count);
-  into.reserve(into.size() + wanted);
+  // Room for the whole piece at once, but growing at least twofold: a chunked
+  // body arrives in thousands of calls, and exact growth would copy the body
+  // so far on every one of them.
+  if (into.capacity() - into.size() < wanted) into.reserve(std::max(into.size() + wanted, into.capacity() * 2));
   const size_t from_buffer = std::min(wanted, Buffered());
   into.insert(into.end(), input_.begin() + static_cast<std::ptrdiff_t>(head_),
               input_.begin() + static_cast<std::ptrdiff_t>(head_ + from_buffer));

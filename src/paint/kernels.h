@@ -28,7 +28,7 @@ struct TKernelForm {
   BlendRowKernel Blend;
   CompositeRowKernel Composite;
 };
-// The forms this machine can run (always the SSE2 form where SSE2 exists).
+// The forms this processor can run (the SSE2 form wherever it has SSE2).
 std::vector<TKernelForm> AvailableKernelForms();
 
 // One composite step on a pixel, shared by the routines that decide per pixel.

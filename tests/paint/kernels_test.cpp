@@ -76,6 +76,11 @@ TEST(Kernels, RowsOfEveryLengthAndOffset) {
         const bool inside = i >= offset && i < offset + count;
         ASSERT_EQ(fill[size_t(i)], inside ? 0xABCDEF01u : 1u) << "fill " << count << " " << offset;
       }
+      auto chosen = d;  // the form the processor was given at run time
+      kernels::BlendRow(chosen.data() + offset, s.data() + offset, count, weight);
+      ASSERT_EQ(chosen, b) << "chosen form " << count << " " << offset;
+      kernels::CompositeRow(chosen.data() + offset, s.data() + offset, count);
+      ASSERT_EQ(chosen, c) << "chosen form " << count << " " << offset;
       for (const auto& form : kernels::AvailableKernelForms()) {
         auto a = d;
         form.Blend(a.data() + offset, s.data() + offset, count, weight);
