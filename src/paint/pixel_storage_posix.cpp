@@ -1,5 +1,4 @@
 #include <cstdlib>
-#include <utility>
 
 #include "paint/bitmap32.h"
 #include "paint/pixel_storage.h"
@@ -15,20 +14,6 @@ PixelStorage::PixelStorage(int32_t width, int32_t height, bool /*top_down*/) {
   const size_t rounded = (bytes + kAlignment - 1) / kAlignment * kAlignment;
   bits_ = static_cast<uint8_t*>(std::aligned_alloc(kAlignment, rounded));
   if (bits_ == nullptr) throw BitmapError(kOutOfMemoryMessage);
-}
-
-PixelStorage::~PixelStorage() { Release(); }
-
-PixelStorage::PixelStorage(PixelStorage&& other) noexcept
-    : bits_(std::exchange(other.bits_, nullptr)), handle_(std::exchange(other.handle_, nullptr)) {}
-
-PixelStorage& PixelStorage::operator=(PixelStorage&& other) noexcept {
-  if (this != &other) {
-    Release();
-    bits_ = std::exchange(other.bits_, nullptr);
-    handle_ = std::exchange(other.handle_, nullptr);
-  }
-  return *this;
 }
 
 void PixelStorage::Release() noexcept {

@@ -25,20 +25,6 @@ PixelStorage::PixelStorage(int32_t width, int32_t height, bool top_down) {
   bits_ = static_cast<uint8_t*>(bits);
 }
 
-PixelStorage::~PixelStorage() { Release(); }
-
-PixelStorage::PixelStorage(PixelStorage&& other) noexcept
-    : bits_(std::exchange(other.bits_, nullptr)), handle_(std::exchange(other.handle_, nullptr)) {}
-
-PixelStorage& PixelStorage::operator=(PixelStorage&& other) noexcept {
-  if (this != &other) {
-    Release();
-    bits_ = std::exchange(other.bits_, nullptr);
-    handle_ = std::exchange(other.handle_, nullptr);
-  }
-  return *this;
-}
-
 void PixelStorage::Release() noexcept {
   platform::UniqueBitmap owned(static_cast<HBITMAP>(std::exchange(handle_, nullptr)));
   bits_ = nullptr;
