@@ -23,6 +23,14 @@ inline constexpr std::uint32_t CM_QUERYBACKGROUND = CM_BASE + 1;
 inline constexpr std::uint32_t CN_BASE = CM_BASE + 0x100;
 inline constexpr std::uint32_t kReflectedRange = 0x200;
 
+// The framework's notifications that skinned controls react to (the numbers
+// the skin's handlers know them by).
+inline constexpr std::uint32_t CM_VISIBLECHANGED = 0xB00B;
+inline constexpr std::uint32_t CM_ENABLEDCHANGED = 0xB00C;
+inline constexpr std::uint32_t CM_MOUSEENTER = 0xB013;
+inline constexpr std::uint32_t CM_MOUSELEAVE = 0xB014;
+inline constexpr std::uint32_t CM_SHOWINGCHANGED = 0xB019;
+
 // The skin command message: the command code in the high word of WParam
 // (low word 0), an argument in LParam.
 inline constexpr std::uint32_t SM_ALPHACMD = 0xA100;
@@ -31,5 +39,6 @@ inline constexpr std::uint32_t SM_INVALIDATE_ALL = 0xB000;
 
 static_assert(CN_BASE + kReflectedRange <= SM_ALPHACMD, "reflected messages stay below the skin command");
 static_assert(WM_TRAYNOTIFY < CM_BASE && SM_ALPHACMD < SM_INVALIDATE_ALL && SM_INVALIDATE_ALL < 0xC000);
+static_assert(SM_INVALIDATE_ALL < CM_VISIBLECHANGED && CM_SHOWINGCHANGED < 0xC000);
 
 }  // namespace vorlan::platform

@@ -58,6 +58,8 @@ class TComponent : public TObject {
   TComponent* FindComponent(std::u16string_view name) const;
 
   bool IsLoading() const { return loading_; }
+  // Freeing has begun (BeforeDestruction ran or is running).
+  bool IsDestroying() const { return freeing_; }
   // Marks this component and every owned one as being read from a layout.
   void BeginLoading();
   // Ends loading: Loaded on every owned component in creation order, then
