@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "skin/data/broadcast.h"
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/message_chain.h"
@@ -22,7 +24,10 @@ class TForm;
 // Every control, with a window or without, takes messages through the same
 // chain: WindowProc's handlers first (newest first), then WndProc, the
 // class's own handling, which ends in DefaultHandler.
-class TControl : public TComponent {
+//
+// Every control is also the skin manager's view of it, so that the
+// manager's broadcasts reach it.
+class TControl : public TComponent, public virtual skin::ISkinControl {
  public:
   TControl();
   ~TControl() override;
@@ -33,6 +38,12 @@ class TControl : public TComponent {
   TMessageChain& WindowProc() { return window_proc_; }
   // Runs a message through the chain.
   virtual void Dispatch(TMessage& message) { window_proc_.Dispatch(message); }
+  // The skin manager's view: a skin command through the chain (a direct
+  // call), through the window when there is one (Send), and the children.
+  std::intptr_t Dispatch(const skin::TSkinMessage& message) override;
+  bool HasWindow() const override { return false; }
+  std::intptr_t Send(const skin::TSkinMessage& message) override { return Dispatch(message); }
+  std::vector<skin::ISkinControl*> Children() override { return {}; }
   // Sends a message to the control: through its window when it has one (so
   // that every layer on the window sees it), else straight through its chain.
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
@@ -92,6 +103,8 @@ class TControl : public TComponent {
 
   // The bounds changed (after the new ones are stored).
   virtual void BoundsChanged() {}
+  // A control being freed stops being the one under the mouse.
+  void BeforeDestruction() override;
   virtual void FontChanged() {}
   void RequestParentAlign();
 

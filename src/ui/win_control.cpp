@@ -6,6 +6,7 @@
 
 #include "ui/align.h"
 #include "ui/form.h"
+#include "ui/mouse_hover.h"
 
 namespace vorlan::ui {
 namespace {
@@ -31,6 +32,15 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::DestroyWindowNow() { DestroyHandle(); }
+
+std::intptr_t TWinControl::Send(const skin::TSkinMessage& message) {
+  if (!HandleAllocated()) return Dispatch(message);
+  return SendMessageW(Handle(), message.Msg, message.WParam, message.LParam);
+}
+
+std::vector<skin::ISkinControl*> TWinControl::Children() {
+  return std::vector<skin::ISkinControl*>(controls_.begin(), controls_.end());
+}
 
 void TWinControl::BeforeDestruction() {
   DestroyHandle();
@@ -140,8 +150,11 @@ void TWinControl::SetFocus() {
 }
 
 void TWinControl::SetVisible(bool visible) {
+  const bool changed = visible != Visible();
   TControl::SetVisible(visible);
-  if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+  if (!HandleAllocated()) return;
+  ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+  if (changed) Perform(CM_SHOWINGCHANGED);
 }
 
 void TWinControl::SetEnabled(bool enabled) {
@@ -301,6 +314,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORLISTBOX:
       if (ReflectToChild(message)) return;
+      break;
+    case WM_MOUSEMOVE:
+      MouseMovedOver(*this, POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      break;
+    case WM_MOUSELEAVE:
+      MouseLeftWindow(*this);
       break;
     case WM_SETFOCUS:
       if (TForm* form = ParentForm(); form && form != this) form->ControlFocused(*this);

@@ -68,6 +68,10 @@ class TWinControl : public TControl, public TWindowTarget {
   bool QueryParentBackground(HDC dc, const RECT& rect) const;
 
   void Dispatch(TMessage& message) override { TControl::Dispatch(message); }
+  using TControl::Dispatch;
+  bool HasWindow() const override { return HandleAllocated(); }
+  std::intptr_t Send(const skin::TSkinMessage& message) override;
+  std::vector<skin::ISkinControl*> Children() override;
   void HandleDestroyed() override;
 
   // A key the form offers the focused control before the control sees it
