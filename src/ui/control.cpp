@@ -117,6 +117,14 @@ void TControl::Invalidate() {
   InvalidateRect(parent_->Handle(), &bounds_, FALSE);
 }
 
+void TControl::WndProc(TMessage& message) {
+  if ((message.Msg == WM_PAINT || message.Msg == WM_PRINT) && message.WParam && !IsWindowed()) {
+    Paint(reinterpret_cast<HDC>(message.WParam));
+    return;
+  }
+  DefaultHandler(message);
+}
+
 void TControl::Click() {
   if (OnClick) OnClick(*this);
 }

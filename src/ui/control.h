@@ -86,6 +86,8 @@ class TControl : public TComponent, public virtual skin::ISkinControl {
 
   virtual void Invalidate();
   virtual bool IsWindowed() const { return false; }
+  // The control paints every pixel of its bounds, so nothing behind it needs painting.
+  virtual bool Opaque() const { return false; }
 
   TNotifyEvent OnClick;
   virtual void Click();
@@ -97,7 +99,9 @@ class TControl : public TComponent, public virtual skin::ISkinControl {
 
  protected:
   // The class's own message handling; what it leaves goes to DefaultHandler.
-  virtual void WndProc(TMessage& message) { DefaultHandler(message); }
+  // A windowless control paints itself into the DC that WM_PAINT or
+  // WM_PRINT carries in WParam (its parent has set the origin and clipping).
+  virtual void WndProc(TMessage& message);
   // Where unhandled messages end: nothing (result 0) without a window.
   virtual void DefaultHandler(TMessage& /*message*/) {}
 

@@ -69,7 +69,7 @@ void TWinControl::CreateHandle() {
   DWORD style = params.Style;
   if (Visible() && (style & WS_CHILD)) style |= WS_VISIBLE;
   if (!Enabled()) style |= WS_DISABLED;
-  const HWND parent = Parent() ? Parent()->Handle() : nullptr;
+  const HWND parent = Parent() ? Parent()->Handle() : params.WndParent;
   const HMENU id = (style & WS_CHILD) ? reinterpret_cast<HMENU>(NextControlId()) : nullptr;
   const RECT& b = BoundsRect();
   const int width = b.right - b.left, height = b.bottom - b.top;
@@ -109,6 +109,14 @@ void TWinControl::RemoveControl(TControl& control) {
   std::erase(controls_, &control);
   std::erase(tab_list_, dynamic_cast<TWinControl*>(&control));
   if (mouse_control_ == &control) mouse_control_ = nullptr;
+}
+
+void TWinControl::SetControlIndex(TControl& control, std::size_t index) {
+  const auto it = std::find(controls_.begin(), controls_.end(), &control);
+  if (it == controls_.end()) return;
+  controls_.erase(it);
+  controls_.insert(controls_.begin() + static_cast<std::ptrdiff_t>(std::min(index, controls_.size())), &control);
+  if (!control.IsWindowed()) control.Invalidate();
 }
 
 int TWinControl::TabOrder() const {
@@ -358,6 +366,15 @@ void TWinControl::WndProc(TMessage& message) {
         message.Result = 1;  // everything is painted in WM_PAINT, without flicker
         return;
       case WM_PAINT: {
+        if (message.WParam) {
+          // Painting into a context someone else prepared (a child's
+          // background, a copy of the window); its clipping limits the work.
+          const auto dc = reinterpret_cast<HDC>(message.WParam);
+          RECT update{};
+          if (GetClipBox(dc, &update) == ERROR) update = ClientRect();
+          PaintWindow(dc, update);
+          return;
+        }
         platform::PaintDc paint(Handle());
         const RECT update = paint.UpdateRect();
         const int width = update.right - update.left, height = update.bottom - update.top;
