@@ -395,7 +395,7 @@ TEST(SkinTextTest, CaptionGlowGoesIntoTheCacheInsideTheTextRectangle) {
   paint::TBitmap32 cache = Filled(0x000000);
   TControlTextSkin data = SkinnedAs(skin.manager, 0);
   data.CacheBmp = &cache;
-  const RECT rect{25, 20, 65, 50};
+  const RECT rect{34, 24, 56, 46};  // tight: the halo would spill over
   auto redOutside = [&] {
     for (int y = 0; y < kH; ++y)
       for (int x = 0; x < kW; ++x) {
@@ -420,6 +420,9 @@ TEST(SkinTextTest, CaptionGlowGoesIntoTheCacheInsideTheTextRectangle) {
   }
   EXPECT_GT(reddest(), 40) << "a red halo around the white text";
   EXPECT_FALSE(redOutside());
+  int redOnEdge = 0;
+  for (int x = rect.left; x < rect.right; ++x) redOnEdge += px::Red(cache.Pixel(x, rect.top)) > 0;
+  EXPECT_GT(redOnEdge, 0) << "the halo reaches the rectangle's edge";
 }
 
 // ---- WriteTextAlpha / WriteSectionTextAlpha ----
