@@ -537,6 +537,25 @@ TEST(SkinTextTest, MeasureTextWrapsInTheGivenWidthOrGivesTheOneLineExtent) {
   EXPECT_GE(wrapped.cy, 2 * line.cy) << "two lines or more";
   const SIZE wide = MeasureText(font.get(), text, DT_LEFT, line.cx + 50, true);
   EXPECT_EQ(wide.cy, line.cy);
+  // The canvas form draws in the canvas's font and colour and leaves the DC as it was.
+  paint::TBitmap32 bmp = Filled(0xFFFFFF);
+  {
+    const TBitmapDC dc(bmp);
+    const auto before = GetCurrentObject(dc.get(), OBJ_FONT);
+    SetBkMode(dc.get(), TRANSPARENT);
+    RECT r{0, 0, kW, kH};
+    EXPECT_EQ(DrawTextW(TTextCanvas{dc.get(), {font.get(), 0x0000FF}}, u"one", r, DT_CALCRECT), line.cy);
+    EXPECT_EQ(r.right, MeasureText(font.get(), u"one", 0, 0, false).cx);
+    r = {0, 0, kW, kH};
+    DrawTextW(TTextCanvas{dc.get(), {font.get(), 0x0000FF}}, u"one", r, DT_LEFT);
+    EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), before);
+    EXPECT_EQ(GetTextColor(dc.get()), RGB(0, 0, 0));
+    TBitmapDC::Flush();
+  }
+  int red = 0;
+  for (int y = 0; y < kH; ++y)
+    for (int x = 0; x < kW; ++x) red += Rgb(bmp.Pixel(x, y)) == 0xFF0000;
+  EXPECT_GT(red, 0);
   for (bool wrap : {false, true}) {
     const SIZE empty = MeasureText(font.get(), u"", 0, 100, wrap);
     EXPECT_EQ(empty.cx, 0);
