@@ -32,10 +32,9 @@ struct Tree {
     inner = &form->Add<Box>(u"INNER");
     inner->SetBounds(5, 9, 30, 20);
     inner->SetParent(panel);
-    for (auto* data : {&form->Data(), static_cast<TSkinCommonData*>(&panel->Data()),
-                       static_cast<TSkinCommonData*>(&inner->Data())}) {
-      data->Loaded();
-    }
+    form->Data().Loaded();
+    panel->Data().Loaded();
+    inner->Data().Loaded();
   }
   TestSkin& skin;
   ui::TOwned<Form> form;
@@ -155,7 +154,9 @@ TEST_F(Background, AControlThatCannotPaintForbidsItsChildrenToPaint) {
     box.Data().Loaded();
 
     EXPECT_EQ(Ask(*form).BgType, btForbidden);
-    if (row.transparency > 0) EXPECT_TRUE(form->Data().FUpdating) << "children wait for the parent";
+    if (row.transparency > 0) {
+      EXPECT_TRUE(form->Data().FUpdating) << "children wait for the parent";
+    }
 
     // The asker paints nothing at all.
     PrepareCacheBmp(box.Data());

@@ -10,6 +10,9 @@
 
 #include "paint/bitmap32.h"
 #include "paint/geometry.h"
+#include "platform/handle_win.h"
+#include "skin/controls/bg_request.h"
+#include "skin/controls/class_codes.h"
 #include "skin/controls/common_data.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/common_handlers.h"
