@@ -13,10 +13,6 @@
 namespace vorlan::skin {
 namespace {
 
-bool BothStatesTransparent(const TSkinGeneralData& section) {
-  return section.Props[0].Transparency == 100 && section.Props[1].Transparency == 100;
-}
-
 // The colour of the parent of a control, or of the parent window.
 TColor ParentShownColor(const TSkinCommonData& data) {
   const ui::TControl* target = data.Target();
