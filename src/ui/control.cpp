@@ -1,6 +1,7 @@
 #include "ui/control.h"
 
 #include "ui/form.h"
+#include "ui/mouse_hover.h"
 #include "ui/win_control.h"
 
 namespace vorlan::ui {
@@ -16,7 +17,19 @@ LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
   return message.Result;
 }
 
+std::intptr_t TControl::Dispatch(const skin::TSkinMessage& skin_message) {
+  TMessage message{skin_message.Msg, skin_message.WParam, skin_message.LParam, 0};
+  Dispatch(message);
+  return message.Result;
+}
+
+void TControl::BeforeDestruction() {
+  ForgetMouseControl(*this);
+  TComponent::BeforeDestruction();
+}
+
 TControl::~TControl() {
+  ForgetMouseControl(*this);
   if (parent_) parent_->RemoveControl(*this);
 }
 
@@ -58,6 +71,7 @@ void TControl::RequestParentAlign() {
 void TControl::SetVisible(bool visible) {
   if (visible_ == visible) return;
   visible_ = visible;
+  Perform(CM_VISIBLECHANGED, visible ? 1 : 0);
   Invalidate();
   if (align_ != TAlign::alNone) RequestParentAlign();
 }
@@ -70,7 +84,9 @@ bool TControl::Showing() const {
 }
 
 void TControl::SetEnabled(bool enabled) {
+  if (enabled_ == enabled) return;
   enabled_ = enabled;
+  Perform(CM_ENABLEDCHANGED);
   Invalidate();
 }
 
@@ -99,6 +115,14 @@ void TControl::SetFont(const TFont& font) {
 void TControl::Invalidate() {
   if (!parent_ || !parent_->HandleAllocated()) return;
   InvalidateRect(parent_->Handle(), &bounds_, FALSE);
+}
+
+void TControl::WndProc(TMessage& message) {
+  if ((message.Msg == WM_PAINT || message.Msg == WM_PRINT) && message.WParam && !IsWindowed()) {
+    Paint(reinterpret_cast<HDC>(message.WParam));
+    return;
+  }
+  DefaultHandler(message);
 }
 
 void TControl::Click() {

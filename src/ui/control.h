@@ -3,7 +3,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
+#include "skin/data/broadcast.h"
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/message_chain.h"
@@ -22,7 +24,10 @@ class TForm;
 // Every control, with a window or without, takes messages through the same
 // chain: WindowProc's handlers first (newest first), then WndProc, the
 // class's own handling, which ends in DefaultHandler.
-class TControl : public TComponent {
+//
+// Every control is also the skin manager's view of it, so that the
+// manager's broadcasts reach it.
+class TControl : public TComponent, public virtual skin::ISkinControl {
  public:
   TControl();
   ~TControl() override;
@@ -33,6 +38,12 @@ class TControl : public TComponent {
   TMessageChain& WindowProc() { return window_proc_; }
   // Runs a message through the chain.
   virtual void Dispatch(TMessage& message) { window_proc_.Dispatch(message); }
+  // The skin manager's view: a skin command through the chain (a direct
+  // call), through the window when there is one (Send), and the children.
+  std::intptr_t Dispatch(const skin::TSkinMessage& message) override;
+  bool HasWindow() const override { return false; }
+  std::intptr_t Send(const skin::TSkinMessage& message) override { return Dispatch(message); }
+  std::vector<skin::ISkinControl*> Children() override { return {}; }
   // Sends a message to the control: through its window when it has one (so
   // that every layer on the window sees it), else straight through its chain.
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
@@ -75,6 +86,8 @@ class TControl : public TComponent {
 
   virtual void Invalidate();
   virtual bool IsWindowed() const { return false; }
+  // The control paints every pixel of its bounds, so nothing behind it needs painting.
+  virtual bool Opaque() const { return false; }
 
   TNotifyEvent OnClick;
   virtual void Click();
@@ -86,12 +99,16 @@ class TControl : public TComponent {
 
  protected:
   // The class's own message handling; what it leaves goes to DefaultHandler.
-  virtual void WndProc(TMessage& message) { DefaultHandler(message); }
+  // A windowless control paints itself into the DC that WM_PAINT or
+  // WM_PRINT carries in WParam (its parent has set the origin and clipping).
+  virtual void WndProc(TMessage& message);
   // Where unhandled messages end: nothing (result 0) without a window.
   virtual void DefaultHandler(TMessage& /*message*/) {}
 
   // The bounds changed (after the new ones are stored).
   virtual void BoundsChanged() {}
+  // A control being freed stops being the one under the mouse.
+  void BeforeDestruction() override;
   virtual void FontChanged() {}
   void RequestParentAlign();
 

@@ -9,11 +9,24 @@
 
 namespace vorlan::ui {
 
+namespace {
+std::vector<TForm*>& FormList() {
+  static std::vector<TForm*> forms;
+  return forms;
+}
+}  // namespace
+
+const std::vector<TForm*>& LiveForms() { return FormList(); }
+
 TForm::TForm() {
   TControl::SetVisible(false);  // forms start hidden; showing is an act of its own
+  FormList().push_back(this);
 }
 
-TForm::~TForm() { DestroyForm(); }
+TForm::~TForm() {
+  DestroyForm();
+  std::erase(FormList(), this);
+}
 
 void TForm::BeforeDestruction() { DestroyForm(); }
 

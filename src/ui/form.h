@@ -2,9 +2,16 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/win_control.h"
 
 namespace vorlan::ui {
+
+class TForm;
+
+// The forms alive in the process, first created first.
+const std::vector<TForm*>& LiveForms();
 
 struct TSizeConstraints {
   int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0;  // 0: no limit
@@ -16,7 +23,7 @@ enum class TPosition { poDesigned, poDesktopCenter };
 // window is still hidden), places the window at its first showing and then
 // shows it. The window has no owner and an application-window style, so its
 // task-bar button exists exactly while it is visible.
-class TForm : public TWinControl {
+class TForm : public TWinControl, public skin::ISkinForm {
  public:
   TForm();
   ~TForm() override;
@@ -60,6 +67,13 @@ class TForm : public TWinControl {
   TNotifyEvent OnEndSession;
 
   void ControlFocused(TWinControl& control) { active_control_ = &control; }
+
+  // The skin manager's view of a form (no MDI in this program).
+  bool IsMdiChild() const override { return false; }
+  bool IsDestroying() const override { return TComponent::IsDestroying(); }
+  bool IsLoading() const override { return TComponent::IsLoading(); }
+  skin::ISkinControl* MdiClient() override { return nullptr; }
+  bool IsVisible() const override { return Visible(); }
 
  protected:
   void CreateParams(TCreateParams& params) override;

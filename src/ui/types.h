@@ -68,7 +68,12 @@ enum class TAlign { alNone, alTop, alBottom, alLeft, alRight, alClient };
 
 // The framework's own messages (numbers in platform/program_messages.h).
 using platform::CM_BASE;
+using platform::CM_ENABLEDCHANGED;
+using platform::CM_MOUSEENTER;
+using platform::CM_MOUSELEAVE;
 using platform::CM_QUERYBACKGROUND;
+using platform::CM_SHOWINGCHANGED;
+using platform::CM_VISIBLECHANGED;
 using platform::CN_BASE;
 
 // What CM_QUERYBACKGROUND carries. It is the background request of unskinned

@@ -6,6 +6,7 @@
 
 #include "ui/align.h"
 #include "ui/form.h"
+#include "ui/mouse_hover.h"
 
 namespace vorlan::ui {
 namespace {
@@ -31,6 +32,15 @@ TWinControl::~TWinControl() {
 }
 
 void TWinControl::DestroyWindowNow() { DestroyHandle(); }
+
+std::intptr_t TWinControl::Send(const skin::TSkinMessage& message) {
+  if (!HandleAllocated()) return Dispatch(message);
+  return SendMessageW(Handle(), message.Msg, message.WParam, message.LParam);
+}
+
+std::vector<skin::ISkinControl*> TWinControl::Children() {
+  return std::vector<skin::ISkinControl*>(controls_.begin(), controls_.end());
+}
 
 void TWinControl::BeforeDestruction() {
   DestroyHandle();
@@ -59,7 +69,7 @@ void TWinControl::CreateHandle() {
   DWORD style = params.Style;
   if (Visible() && (style & WS_CHILD)) style |= WS_VISIBLE;
   if (!Enabled()) style |= WS_DISABLED;
-  const HWND parent = Parent() ? Parent()->Handle() : nullptr;
+  const HWND parent = Parent() ? Parent()->Handle() : params.WndParent;
   const HMENU id = (style & WS_CHILD) ? reinterpret_cast<HMENU>(NextControlId()) : nullptr;
   const RECT& b = BoundsRect();
   const int width = b.right - b.left, height = b.bottom - b.top;
@@ -101,6 +111,14 @@ void TWinControl::RemoveControl(TControl& control) {
   if (mouse_control_ == &control) mouse_control_ = nullptr;
 }
 
+void TWinControl::SetControlIndex(TControl& control, std::size_t index) {
+  const auto it = std::find(controls_.begin(), controls_.end(), &control);
+  if (it == controls_.end()) return;
+  controls_.erase(it);
+  controls_.insert(controls_.begin() + static_cast<std::ptrdiff_t>(std::min(index, controls_.size())), &control);
+  if (!control.IsWindowed()) control.Invalidate();
+}
+
 int TWinControl::TabOrder() const {
   if (!Parent()) return -1;
   const auto& list = Parent()->tab_list_;
@@ -140,8 +158,11 @@ void TWinControl::SetFocus() {
 }
 
 void TWinControl::SetVisible(bool visible) {
+  const bool changed = visible != Visible();
   TControl::SetVisible(visible);
-  if (HandleAllocated()) ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+  if (!HandleAllocated()) return;
+  ShowWindow(Handle(), visible ? SW_SHOWNA : SW_HIDE);
+  if (changed) Perform(CM_SHOWINGCHANGED);
 }
 
 void TWinControl::SetEnabled(bool enabled) {
@@ -302,6 +323,12 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_CTLCOLORLISTBOX:
       if (ReflectToChild(message)) return;
       break;
+    case WM_MOUSEMOVE:
+      MouseMovedOver(*this, POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+      break;
+    case WM_MOUSELEAVE:
+      MouseLeftWindow(*this);
+      break;
     case WM_SETFOCUS:
       if (TForm* form = ParentForm(); form && form != this) form->ControlFocused(*this);
       break;
@@ -339,6 +366,15 @@ void TWinControl::WndProc(TMessage& message) {
         message.Result = 1;  // everything is painted in WM_PAINT, without flicker
         return;
       case WM_PAINT: {
+        if (message.WParam) {
+          // Painting into a context someone else prepared (a child's
+          // background, a copy of the window); its clipping limits the work.
+          const auto dc = reinterpret_cast<HDC>(message.WParam);
+          RECT update{};
+          if (GetClipBox(dc, &update) == ERROR) update = ClientRect();
+          PaintWindow(dc, update);
+          return;
+        }
         platform::PaintDc paint(Handle());
         const RECT update = paint.UpdateRect();
         const int width = update.right - update.left, height = update.bottom - update.top;

@@ -17,6 +17,7 @@ struct TCreateParams {
   DWORD Style = 0;
   DWORD ExStyle = 0;
   UINT ClassStyle = CS_DBLCLKS;
+  HWND WndParent = nullptr;  // the owner of a window without parent control
 };
 
 // A control with a window of its own. Its window's messages pass through
@@ -43,8 +44,12 @@ class TWinControl : public TControl, public TWindowTarget {
   // Makes the window (and the parents' windows) if it is not there yet.
   void HandleNeeded();
 
-  // Children in the order they were given this parent.
+  // Children in the order they were given this parent (changed by
+  // SetControlIndex); windowless ones are painted in this order.
   const std::vector<TControl*>& Controls() const { return controls_; }
+  // Moves a child to position `index` of Controls() (clamped); nothing for
+  // a control that is not a child of this one.
+  void SetControlIndex(TControl& control, std::size_t index);
 
   // Position among the windowed children of the parent when moving the focus.
   int TabOrder() const;
@@ -68,6 +73,10 @@ class TWinControl : public TControl, public TWindowTarget {
   bool QueryParentBackground(HDC dc, const RECT& rect) const;
 
   void Dispatch(TMessage& message) override { TControl::Dispatch(message); }
+  using TControl::Dispatch;
+  bool HasWindow() const override { return HandleAllocated(); }
+  std::intptr_t Send(const skin::TSkinMessage& message) override;
+  std::vector<skin::ISkinControl*> Children() override;
   void HandleDestroyed() override;
 
   // A key the form offers the focused control before the control sees it

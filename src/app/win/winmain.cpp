@@ -4,11 +4,14 @@
 
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
+#include "skin/controls/window_system.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   vorlan::ui::TApplication& application = vorlan::ui::Application();
   vorlan::app::SetUpApplication(application);
+  // Before any manager exists, so that its broadcasts reach the forms.
+  const vorlan::skin::TSkinWindowSystemInstallation window_system;
   try {
     const auto form = vorlan::ui::MakeOwned<vorlan::app::TMainForm>();
     application.SetMainForm(form.get());

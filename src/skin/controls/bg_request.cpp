@@ -1,91 +1,92 @@
 #include "skin/controls/bg_request.h"
 
+#include "paint/bitmap_gdi_win.h"
 #include "platform/handle_win.h"
-#include "skin/controls/command_send.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
-#include "ui/win_control.h"
+#include "ui/window_proc.h"
 
 namespace vorlan::skin {
 namespace {
 
-void Reset(TSkBgRequest& request, bool pleaseDraw) {
+void ResetRequest(TSkBgRequest& request, bool pleaseDraw) {
+  // A reused request must not carry an old picture into a colour answer.
   request.Bmp = nullptr;
   request.BgType = btNoAnswer;
   request.PleaseDraw = pleaseDraw ? 1 : 0;
   request.FillR = RECT{};
 }
 
-std::intptr_t Address(TSkBgRequest& request) { return reinterpret_cast<std::intptr_t>(&request); }
-
-// The parent paints itself into the asker's context, moved so that the
-// asker's area lies under the asker. A window paints through
-// WM_PRINTCLIENT (a WM_PAINT would paint the window's own update region),
-// a windowless control through its Paint.
-void DrawParentInto(const TSkBgRequest& request, HWND window, ui::TControl* windowless) {
-  if (request.DC == nullptr) return;
-  const platform::SavedDcState saved(request.DC);
+// The parent paints itself into the asker's DC: its coordinates moved so
+// that the asker's origin lands on the DC's, clipped to the asker's area.
+template <class Send>
+void DrawParentInto(const TSkBgRequest& request, const Send& send) {
+  if (!request.DC) return;
+  platform::SavedDcState state(request.DC);
   POINT origin{};
   GetViewportOrgEx(request.DC, &origin);
   SetViewportOrgEx(request.DC, origin.x - request.Offset.x, origin.y - request.Offset.y, nullptr);
   RECT clip = request.R;
   OffsetRect(&clip, request.Offset.x, request.Offset.y);
   IntersectClipRect(request.DC, clip.left, clip.top, clip.right, clip.bottom);
-  if (window != nullptr) {
-    SendMessageW(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(request.DC), 0);
-    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(request.DC), PRF_CLIENT);
-  } else if (windowless != nullptr) {
-    windowless->Paint(request.DC);
-  }
+  const auto dc = reinterpret_cast<WPARAM>(request.DC);
+  send(WM_ERASEBKGND, dc);
+  send(WM_PAINT, dc);
 }
 
-HWND WindowOf(ui::TControl& control) {
-  auto* windowed = dynamic_cast<ui::TWinControl*>(&control);
-  return windowed && windowed->HandleAllocated() ? windowed->Handle() : nullptr;
+TColor ControlColor(ui::TControl& parent) {
+  const auto answer = static_cast<TColor>(SendSkinCommandTo(&parent, scGetBgColor, paint::kKeyColor));
+  return answer != 0 ? answer : paint::ResolveColor(parent.Color());
 }
 
-TColor ParentColorOf(ui::TControl& parent) {
-  // A skinned parent answers its skin colour, black included.
-  if (detail::IsSkinnedControl(parent)) {
-    return static_cast<TColor>(detail::SendCommand(parent, scGetBgColor, paint::kKeyColor));
-  }
-  return paint::ResolveColor(parent.Color());
+TColor BareWindowColor() {
+  const TSkinManager* manager = DefaultManager();
+  // A manager without a skin has no palette to give.
+  if (manager && manager->Skin.CommonSkinData.Active) return manager->GetGlobalColor();
+  return kBtnFaceColor;
 }
 
 }  // namespace
 
-void RequestParentBackground(TSkBgRequest& request, ui::TControl& parent, bool pleaseDraw) {
-  Reset(request, pleaseDraw);
-  detail::SendCommand(parent, scGetBackground, Address(request));
+void RequestParentBackground(TSkBgRequest& request, HWND parent, bool pleaseDraw) {
+  ResetRequest(request, pleaseDraw);
+  if (!parent) {
+    request.BgType = btColor;
+    request.Color = BareWindowColor();
+    return;
+  }
+  SendSkinCommand(parent, scGetBackground, reinterpret_cast<LPARAM>(&request));
   if (request.BgType != btNoAnswer) return;
   if (pleaseDraw) {
-    const HWND window = WindowOf(parent);
-    DrawParentInto(request, window, window ? nullptr : &parent);
+    DrawParentInto(request, [parent](UINT msg, WPARAM dc) { SendMessageW(parent, msg, dc, 0); });
     return;
   }
   request.BgType = btColor;
-  request.Color = ParentColorOf(parent);
+  // A window of the framework still knows its colour.
+  if (auto* control = dynamic_cast<ui::TControl*>(ui::FindTarget(parent))) {
+    request.Color = ControlColor(*control);
+  } else {
+    request.Color = BareWindowColor();
+  }
 }
 
-void RequestParentBackground(TSkBgRequest& request, HWND parent, bool pleaseDraw) {
-  if (auto* control = dynamic_cast<ui::TControl*>(ui::FindTarget(parent))) {
-    RequestParentBackground(request, *control, pleaseDraw);
-    return;
-  }
-  Reset(request, pleaseDraw);
-  if (parent != nullptr) detail::SendCommand(parent, scGetBackground, Address(request));
+void RequestParentBackground(TSkBgRequest& request, ui::TControl& parent, bool pleaseDraw) {
+  ResetRequest(request, pleaseDraw);
+  parent.Perform(SM_ALPHACMD, MakeSkinWParam(scGetBackground), reinterpret_cast<LPARAM>(&request));
   if (request.BgType != btNoAnswer) return;
-  if (pleaseDraw && parent != nullptr) {
-    DrawParentInto(request, parent, nullptr);
+  if (pleaseDraw) {
+    DrawParentInto(request, [&parent](UINT msg, WPARAM dc) { parent.Perform(msg, dc, 0); });
     return;
   }
   request.BgType = btColor;
-  const TSkinManager* manager = DefaultManager();
-  request.Color = manager != nullptr ? manager->GetGlobalColor() : ui::clBtnFace;
+  request.Color = ControlColor(parent);
 }
 
 paint::TCacheInfo BgRequestToCacheInfo(const TSkBgRequest& request) {
   if (request.BgType == btCache) return paint::MakeCacheInfo(request.Bmp, request.Offset.x, request.Offset.y);
   paint::TCacheInfo info;
+  // A parent that forbids painting leaves its look unknown.
+  if (request.BgType == btForbidden) return info;
   info.Bmp = request.Bmp;
   info.X = request.Offset.x;
   info.Y = request.Offset.y;

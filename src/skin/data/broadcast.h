@@ -17,8 +17,8 @@ class ISkinControl {
   // Sends the message to the control's window; its answer.
   virtual std::intptr_t Send(const TSkinMessage& message) = 0;
   // Delivers the message by a direct call (windowless controls, or windowed
-  // ones whose window does not exist yet).
-  virtual void Dispatch(const TSkinMessage& message) = 0;
+  // ones whose window does not exist yet); the control's answer.
+  virtual std::intptr_t Dispatch(const TSkinMessage& message) = 0;
   // Child controls in their parent's order; borrowed.
   virtual std::vector<ISkinControl*> Children() = 0;
 };

@@ -209,7 +209,7 @@ void TSkinManager::RepaintForms(bool /*do_lock_forms: the skin-change animation 
   if (system == nullptr) return;
   if (ISkinControl* auxiliary = system->AuxiliaryWindow()) {
     const TSkinMessage message = MakeSkinMessage(scRefreshSkin, Self());
-    auxiliary->HasWindow() ? static_cast<void>(auxiliary->Send(message)) : auxiliary->Dispatch(message);
+    auxiliary->HasWindow() ? auxiliary->Send(message) : auxiliary->Dispatch(message);
   }
   for (ISkinForeignWindow* window : system->HookedWindows()) {
     if (window->IsVisible()) window->Redraw();

@@ -27,7 +27,10 @@ class FakeControl : public virtual ISkinControl {
     log_.push_back("send " + name_ + Argument(m));
     return 0;
   }
-  void Dispatch(const TSkinMessage& m) override { log_.push_back("call " + name_ + Argument(m)); }
+  std::intptr_t Dispatch(const TSkinMessage& m) override {
+    log_.push_back("call " + name_ + Argument(m));
+    return 0;
+  }
   std::vector<ISkinControl*> Children() override {
     std::vector<ISkinControl*> out;
     for (auto& c : children_) out.push_back(c.get());

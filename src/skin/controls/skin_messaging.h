@@ -1,0 +1,41 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "paint/colors.h"
+#include "skin/data/skin_commands.h"
+#include "ui/control.h"
+
+// Sending skin commands to windows and to controls that may have none, and
+// the background-colour questions built on them.
+namespace vorlan::skin {
+
+using paint::TColor;
+
+// The system button-face colour in the form the skin's answers use.
+inline constexpr TColor kBtnFaceColor = static_cast<TColor>(0xFF00000Fu);
+
+// SendMessage(window, skin command, command in the high word, lparam); 0
+// without a window.
+LRESULT SendSkinCommand(HWND window, TSkinCommand command, LPARAM lparam = 0);
+
+// A windowless control gets the command straight through its message chain;
+// a windowed one through its window, and answers 0 while it is being
+// destroyed or has no window. 0 without a control.
+LRESULT SendSkinCommandTo(ui::TControl* control, TSkinCommand command, LPARAM lparam = 0);
+
+// The window answered the command with exactly 1.
+bool IsSkinCommandTrue(HWND window, TSkinCommand command);
+// The same for a control (windowless ones through their chain).
+bool IsSkinCommandTrue(ui::TControl* control, TSkinCommand command);
+
+// The colour a control shows to its children: a skinned control's answer to
+// scGetBgColor, else its Color; resolved. The key colour without a control.
+TColor ParentColor(ui::TControl* control);
+
+// A window's answer to scGetBgColor, resolved; the key colour without a window.
+TColor WindowBgColor(HWND window);
+
+}  // namespace vorlan::skin

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <vector>
+
+#include "skin/data/broadcast.h"
+#include "ui/form.h"
+
+// The window framework as the skin manager sees it: the forms of the
+// process, the forms that skin providers registered, and the services the
+// manager calls during a skin change. Installed once at program start, so
+// that the manager's broadcasts reach every form and control.
+namespace vorlan::skin {
+
+class TSkinWindowSystem : public ISkinWindowSystem {
+ public:
+  std::vector<ISkinForm*> ApplicationForms() override;
+  std::vector<ISkinForm*> ProviderForms() override;
+  std::vector<ISkinForeignWindow*> HookedWindows() override { return {}; }
+
+  // A skin provider takes its form over, or lets it go.
+  void RegisterProviderForm(ui::TForm& form);
+  void UnregisterProviderForm(ui::TForm& form);
+
+ private:
+  std::vector<ui::TForm*> provider_forms_;  // borrowed: providers unregister before their form goes
+};
+
+// Makes the process's window system the manager's for as long as it lives.
+class TSkinWindowSystemInstallation {
+ public:
+  TSkinWindowSystemInstallation();
+  ~TSkinWindowSystemInstallation();
+  TSkinWindowSystemInstallation(const TSkinWindowSystemInstallation&) = delete;
+  TSkinWindowSystemInstallation& operator=(const TSkinWindowSystemInstallation&) = delete;
+};
+
+// The installed system, or none.
+TSkinWindowSystem* InstalledWindowSystem();
+
+}  // namespace vorlan::skin
