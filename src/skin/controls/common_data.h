@@ -10,6 +10,7 @@
 #include "paint/bitmap32.h"
 #include "paint/cache_info.h"
 #include "paint/colors.h"
+#include "skin/controls/anim_timer.h"
 #include "skin/data/skin_commands.h"
 #include "ui/control.h"
 #include "ui/form.h"
@@ -25,15 +26,13 @@ using paint::TColor;
 
 class TSkinManager;
 struct TSkinGeneralData;
+struct TSkinGenState;
 
 enum class TSkOuterVisibility { ovNone, ovAlways };
 
 struct TSkOuterEffects {
   TSkOuterVisibility Visibility = TSkOuterVisibility::ovNone;
 };
-
-// A state animation of the effects layer; none until a control animates.
-class TSkThreadedTimer;
 
 // CtrlSkinState bits.
 inline constexpr std::uint16_t kCtrlPlainBackground = 1;
@@ -80,6 +79,20 @@ class TSkinCommonData {
 
   // The section this data is bound to, or none when not skinned.
   const TSkinGeneralData* Section() const;
+  // The Props entry of a state (limited to the section's states and to 2);
+  // none when not skinned.
+  const TSkinGenState* StateProps(std::int32_t state) const;
+  // The control that shows this data's picture: the owner control, or a
+  // provider's form.
+  ui::TControl* Target() const { return FOwnerControl ? FOwnerControl : FProviderForm; }
+  // The same when it has a window of its own.
+  ui::TWinControl* WindowedTarget() const;
+  // Painting is suspended here or the parent makes its children wait.
+  bool Updating() const;
+  // The picture cannot be given from a plain colour alone.
+  bool NeedsCache() const;
+  // The cache holds a finished picture of the control's size.
+  bool CacheValid() const;
   // The form of a provider's data, none for a control's.
   ui::TForm* ProviderForm() const { return FProviderForm; }
   // The owner is going away (its data answers no more questions).
@@ -120,7 +133,18 @@ class TSkinCommonData {
   std::int32_t SkinIndex = -1;
 
  private:
+  void ApplySectionChange();
+  bool Live() const;
+
   ui::TForm* FProviderForm = nullptr;
+};
+
+// What commands 26 and 66 read and fill: the second integer receives a skin
+// index; R is the asker's rectangle in the receiver's coordinates.
+struct TSkIndexQuery {
+  std::int32_t Tag = 0;
+  std::int32_t SkinIndex = -1;
+  RECT R{};
 };
 
 // The published colour adjustments of a control.

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <windows.h>
+
+#include "ui/control.h"
+
+// Where the common control handling calls into layers that come later: the
+// glow and outer effects, the skinned popup menus, the standard-control
+// adapters and the manager's hot-control tracking. Each does nothing until
+// its layer is built; the handlers call them at the right moments already.
+namespace vorlan::skin {
+
+class TSkinCommonData;
+class TSkinManager;
+struct TSkBgRequest;
+
+// ---- glow and outer effects ----
+// Shows (show) or hides the control's glow, fading when animated.
+void UpdateGlow(TSkinCommonData& data, bool show, bool animated);
+// The outer effect of the control drawn into a request (command 40).
+void PaintOuterEffect(TSkinCommonData& data, TSkBgRequest& request);
+
+// ---- popup menus ----
+// The manager's menu painter takes over the control's popup menu.
+void HookControlPopupMenu(TSkinCommonData& data, TSkinManager& manager);
+
+// ---- adapters ----
+// A child window has just been created under a skinned window.
+void AttachStandardAdapters(HWND parent, HWND child);
+
+// ---- hot-control tracking ----
+// The window now under the mouse, for the manager's 100-ms check.
+void NoteActiveControl(TSkinManager& manager, HWND window);
+
+}  // namespace vorlan::skin
