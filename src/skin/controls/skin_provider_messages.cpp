@@ -1,7 +1,10 @@
+#include <windows.h>
+// (needs windows.h before it)
 #include <windowsx.h>
 
 #include <algorithm>
 
+#include "paint/bitmap_gdi_win.h"
 #include "skin/controls/form_region.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/data/skin_commands.h"
@@ -12,6 +15,9 @@ namespace {
 // The left button went down on a title button and is not yet released
 // (one for the process: only one button can be held).
 bool ButtonPressed = false;
+
+// The skin command that asks a form where its client area starts.
+constexpr unsigned kClientOffsetCommand = 61;
 
 TSkinCommand CommandOf(const ui::TMessage& message) {
   return static_cast<TSkinCommand>(HIWORD(static_cast<DWORD>(message.WParam)));
@@ -41,7 +47,7 @@ void TSkinProvider::NewWndProc(ui::TMessage& message, const ui::TPassOn& oldWndP
 bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
   const TSkinManager* manager = FCommonData->SkinManager();
   const bool ours = manager && message.LParam == reinterpret_cast<LPARAM>(manager);
-  switch (CommandOf(message)) {
+  switch (static_cast<unsigned>(CommandOf(message))) {
     case scPrepareSkin:
       if (!form_.IsDestroying() && ours && !icons_taken_) PrepareForm();
       return false;
@@ -58,7 +64,7 @@ bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
     case scGetApplication:
       message.Result = reinterpret_cast<LRESULT>(&ui::Application());
       return true;
-    case 61: {  // the client origin inside the window picture
+    case kClientOffsetCommand: {
       const TFrameGeometry g = Geometry();
       message.Result = MAKELONG(g.OffsetX, g.OffsetY);
       return true;

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/draw/border_mask.h"
@@ -163,7 +164,11 @@ void TSkinProvider::PaintIcon(HDC cacheDc, paint::TBitmap32& cache) {
 void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
   const TSkinManager& manager = *FCommonData->SkinManager();
   const TLoadedSkin& skin = manager.Skin;
-  const std::u16string& caption = form_.Caption();
+  // The window's own text: a caption change reaches the window first.
+  std::u16string caption(static_cast<std::size_t>(GetWindowTextLengthW(form_.Handle())), u'\0');
+  if (!caption.empty()) {
+    GetWindowTextW(form_.Handle(), reinterpret_cast<wchar_t*>(caption.data()), static_cast<int>(caption.size()) + 1);
+  }
   const bool showMain = AddedTitle.ShowMainCaption;
   if ((caption.empty() || !showMain) && AddedTitle.Text.empty()) return;
   const std::int32_t colorIndex = manager.IsValidSkinIndex(FCaptionSkinIndex) ? FCaptionSkinIndex : FTitleSkinIndex;
@@ -177,8 +182,8 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
   const SIZE added = TextExtent(cacheDc, AddedTitle.Text);
   SelectObject(cacheDc, CaptionFont());
   const std::u16string text = showMain ? caption : std::u16string();
-  const SIZE main = TextExtent(cacheDc, text);
-  const std::int32_t lineHeight = std::max(main.cy, AddedTitle.Text.empty() ? 0 : added.cy);
+  const SIZE mainSize = TextExtent(cacheDc, text);
+  const std::int32_t lineHeight = std::max(mainSize.cy, AddedTitle.Text.empty() ? 0 : added.cy);
 
   const std::int32_t left0 = g.B + (FIconRect.right > FIconRect.left ? FIconRect.right - FIconRect.left : 0) +
                              (manager.Skin.CommonSkinData.BILeftMargin) + (FCaptionSkinIndex >= 0 ? 2 : 0) + 4;
@@ -189,12 +194,12 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     case TAlignment::taLeftJustify:
       break;
     case TAlignment::taRightJustify:
-      if (main.cx < width) r.left = r.right - main.cx;
+      if (mainSize.cx < width) r.left = r.right - mainSize.cx;
       break;
     case TAlignment::taCenter: {
       const std::int32_t addedWidth = AddedTitle.Text.empty() ? 0 : added.cx;
-      r.left = std::max<LONG>(r.left, r.left + (width - main.cx - addedWidth - 4) / 2);
-      r.right = std::min<LONG>(r.left + main.cx, r.right);
+      r.left = std::max<LONG>(r.left, r.left + (width - mainSize.cx - addedWidth - 4) / 2);
+      r.right = std::min<LONG>(r.left + mainSize.cx, r.right);
       break;
     }
   }
@@ -212,7 +217,7 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
   if (!text.empty()) DrawSectionCaption(cacheDc, text, colors, state, form_.Font().Color(), r, format);
 
   if (!AddedTitle.Text.empty()) {
-    RECT a{r.left + std::min<LONG>(main.cx, r.right - r.left) + (text.empty() ? 0 : 4), r.top,
+    RECT a{r.left + std::min<LONG>(mainSize.cx, r.right - r.left) + (text.empty() ? 0 : 4), r.top,
            g.W - TitleBtnsWidth - 12, r.bottom};
     if (a.right <= a.left) return;
     SelectObject(cacheDc, AddedTitle.Font.Handle());

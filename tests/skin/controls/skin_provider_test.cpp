@@ -164,8 +164,8 @@ TEST(SkinProvider, CaptionColoursAndEllipsis) {
   PumpMessages();
   // A second text in its own colour: as it is when active, mixed half-way
   // with the title's font colour when not; none takes the title's colour.
-  p.AddedTitle.Text = u"■■";
-  p.AddedTitle.Font = ui::TFont(u"Tahoma", -16, 0x0000FF);
+  p.AddedTitle.Text = u"HHH";
+  p.AddedTitle.Font = ui::TFont(u"Tahoma", -20, 0x0000FF);
   SendMessageW(f.Window(), WM_NCACTIVATE, TRUE, 0);
   EXPECT_GT(CountColor(*f.Cache(), band, ColorRgb(0x0000FF)), 20) << "active: the added title's own colour";
   SendMessageW(f.Window(), WM_NCACTIVATE, FALSE, 0);
