@@ -48,10 +48,10 @@ TEST(SkinProvider, FrameGeometryIsTheSystemsNonClientAreaOfTheMainWindowStyle) {
   RECT outer{}, client{};
   GetWindowRect(f.Window(), &outer);
   GetClientRect(f.Window(), &client);
+  // The constraints fix the outer size; the client is what the system's
+  // frame leaves of it (266 × 242 with an 8-pixel frame and a 22-pixel caption).
   ASSERT_EQ(outer.right - outer.left, 282);
   ASSERT_EQ(outer.bottom - outer.top, 280);
-  ASSERT_EQ(client.right, 266);
-  ASSERT_EQ(client.bottom, 242);
   const TFrameGeometry g = f.Provider().Geometry();
   const POINT origin = ClientOriginInWindow(f.Window());
   EXPECT_EQ(g.OffsetX, origin.x) << "the client origin is where the system put it";
@@ -59,7 +59,8 @@ TEST(SkinProvider, FrameGeometryIsTheSystemsNonClientAreaOfTheMainWindowStyle) {
   EXPECT_EQ(g.B, GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER));
   EXPECT_EQ(g.CH, GetSystemMetrics(SM_CYCAPTION));
   EXPECT_EQ(g.HeaderHeight, origin.y);
-  EXPECT_EQ(g.B, 282 - 266 - origin.x) << "the frame is as wide on the right as the metrics say";
+  EXPECT_EQ(g.B, 282 - client.right - origin.x) << "the frame is as wide on the right as the metrics say";
+  EXPECT_EQ(g.B, 280 - client.bottom - origin.y) << "and as high at the bottom";
   EXPECT_EQ(f.Provider().SkinData().SkinIndex, f.Manager().GetSkinIndex(u"FORM"));
   EXPECT_FALSE(GetWindowLongPtrW(f.Window(), GWL_STYLE) & WS_SYSMENU)
       << "the system menu style goes, so the system draws no title buttons";
@@ -87,10 +88,12 @@ TEST(SkinProvider, FramePaintsExactlyTheNonClientStripsFromTheCache) {
   DcPicture window(282, 280);
   f.Provider().PaintFrameStrips(window.dc.get());
   const TFrameGeometry g = f.Provider().Geometry();
+  RECT area{};
+  GetClientRect(f.Window(), &area);
   int frame = 0;
   for (int y = 0; y < 280; ++y)
     for (int x = 0; x < 282; ++x) {
-      const bool client = x >= g.OffsetX && x < g.OffsetX + 266 && y >= g.OffsetY && y < g.OffsetY + 242;
+      const bool client = x >= g.OffsetX && x < g.OffsetX + area.right && y >= g.OffsetY && y < g.OffsetY + area.bottom;
       if (client) {
         ASSERT_EQ(window.At(x, y), kSentinel) << "client pixel " << x << "," << y << " touched";
       } else {
@@ -98,7 +101,7 @@ TEST(SkinProvider, FramePaintsExactlyTheNonClientStripsFromTheCache) {
         ++frame;
       }
     }
-  EXPECT_EQ(frame, 282 * 280 - 266 * 242);
+  EXPECT_EQ(frame, 282 * 280 - area.right * area.bottom);
   EXPECT_TRUE(f.Passed(WM_NCPAINT).empty()) << "the system never drew its own frame";
 }
 
@@ -256,9 +259,12 @@ TEST(SkinProvider, AnswersAControlsBackgroundRequestWithItsPictureAtTheClientOri
       ASSERT_EQ(Rgb(child.At(x, y)), Rgb(f.Cache()->Row(origin.y + 40 + y)[origin.x + 20 + x])) << x << "," << y;
 
   // The client background is the same part of the picture.
-  DcPicture client(266, 242);
+  RECT area{};
+  GetClientRect(f.Window(), &area);
+  DcPicture client(area.right, area.bottom);
   SendMessageW(f.Window(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(client.dc.get()), 0);
-  for (const POINT p : {POINT{0, 0}, POINT{265, 0}, POINT{0, 241}, POINT{265, 241}, POINT{130, 120}})
+  const int r = area.right - 1, b = area.bottom - 1;
+  for (const POINT p : {POINT{0, 0}, POINT{r, 0}, POINT{0, b}, POINT{r, b}, POINT{130, 120}})
     EXPECT_EQ(Rgb(client.At(p.x, p.y)), Rgb(f.Cache()->Row(origin.y + p.y)[origin.x + p.x]));
 
   const LRESULT offset = SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(61)), 0);
