@@ -144,6 +144,23 @@ class WindowDc {
   HDC dc_;
 };
 
+// The device context of a whole window, frame included (GetWindowDC /
+// ReleaseDC).
+class WholeWindowDc {
+ public:
+  explicit WholeWindowDc(HWND window) noexcept : window_(window), dc_(GetWindowDC(window)) {}
+  WholeWindowDc(const WholeWindowDc&) = delete;
+  WholeWindowDc& operator=(const WholeWindowDc&) = delete;
+  ~WholeWindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  HDC get() const noexcept { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // The device context of one WM_PAINT (BeginPaint / EndPaint).
 class PaintDc {
  public:

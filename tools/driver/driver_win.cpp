@@ -2,6 +2,10 @@
 //   vorlan-driver lookup NUMBER   types NUMBER into the edit box, clicks the
 //                                 search button, prints the window's place
 //   vorlan-driver end-session     tells the program the session ends
+//   vorlan-driver activate-other SECONDS
+//                                 shows a small window of its own away from
+//                                 the program's and gives it the activation,
+//                                 for SECONDS, then closes it
 // Exit code 0 on success; 2 when the window does not appear.
 #include <windows.h>
 
@@ -66,6 +70,51 @@ int Lookup(HWND form, const wchar_t* number) {
   return 0;
 }
 
+LRESULT CALLBACK OtherWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_ERASEBKGND) {
+    RECT r{};
+    GetClientRect(window, &r);
+    FillRect(reinterpret_cast<HDC>(wparam), &r, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    return 1;
+  }
+  return DefWindowProcW(window, message, wparam, lparam);
+}
+
+// Pumps this thread's messages for a while.
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < milliseconds) {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    Sleep(10);
+  }
+}
+
+int ActivateOther(HWND form, int seconds) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = OtherWindowProc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.lpszClassName = L"VorlanDriverOther";
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  RegisterClassW(&wc);
+  RECT place{};
+  GetWindowRect(form, &place);
+  // Beside the form, so that a crop of the form shows none of it.
+  const int left = place.left > 220 ? place.left - 210 : place.right + 10;
+  HWND other = CreateWindowExW(0, wc.lpszClassName, L"Other", WS_POPUP | WS_BORDER, left, place.top, 200, 80, nullptr,
+                               nullptr, wc.hInstance, nullptr);
+  if (!other) return 5;
+  ShowWindow(other, SW_SHOW);
+  SetForegroundWindow(other);
+  SetActiveWindow(other);
+  PumpFor(500);
+  std::printf("active %s\n", GetForegroundWindow() == form ? "form" : "other");
+  std::fflush(stdout);
+  PumpFor(static_cast<DWORD>(seconds) * 1000);
+  DestroyWindow(other);
+  return 0;
+}
+
 int EndSession(HWND form) {
   Send(form, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
   Send(form, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
@@ -76,7 +125,7 @@ int EndSession(HWND form) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vorlan-driver lookup NUMBER | end-session\n");
+    std::fprintf(stderr, "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS\n");
     return 1;
   }
   HWND form = WaitForVisibleForm();
@@ -87,6 +136,7 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argv[1];
   if (command == L"lookup" && argc >= 3) return Lookup(form, argv[2]);
   if (command == L"end-session") return EndSession(form);
+  if (command == L"activate-other" && argc >= 3) return ActivateOther(form, _wtoi(argv[2]));
   std::fprintf(stderr, "vorlan-driver: unknown command\n");
   return 1;
 }

@@ -126,6 +126,11 @@ void TMainForm::CreateComponents() {
   SkinManager1->SetSkinName(skin::kInternalSkinName);
   SkinManager1->Loaded();
 
+  // The frame, title bar and client background come from the skin's "FORM"
+  // section; every other setting of the provider stays at its default.
+  SkinProvider1 = &Add<skin::TSkinProvider>(*this);
+  SkinProvider1->SetName(u"SkinProvider1");
+
   HttpClient1 = std::make_unique<http::THttpClient>();
 
   PopupMenu1 = &Add<ui::TPopupMenu>();

@@ -11,6 +11,7 @@
 #include "app/banner_fetch.h"
 #include "app/film_lookup.h"
 #include "http/http_client.h"
+#include "skin/controls/skin_provider.h"
 #include "skin/data/skin_manager.h"
 #include "ui/button.h"
 #include "ui/edit.h"
@@ -51,6 +52,7 @@ class TMainForm : public ui::TForm {
   ui::TPanel* SkinPanel2 = nullptr;
   ui::TImage* SkinImage1 = nullptr;
   std::unique_ptr<skin::TSkinManager> SkinManager1;
+  skin::TSkinProvider* SkinProvider1 = nullptr;
   std::unique_ptr<http::THttpClient> HttpClient1;
   ui::TTrayIcon* TrayIcon1 = nullptr;
   ui::TPopupMenu* PopupMenu1 = nullptr;

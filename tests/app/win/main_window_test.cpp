@@ -51,9 +51,15 @@ TEST(MainWindow, CarriesItsOwnSkinAndSelectsItAtCreation) {
 TEST(MainWindow, HasOnlyTheCloseButtonAndTheLayoutsCaption) {
   MainFormFixture f;
   const LONG_PTR style = GetWindowLongPtrW(f.Window(), GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
+  // The skin draws the title buttons: the system menu style is taken away so
+  // that the system draws none of its own, and only the close one is there.
+  EXPECT_FALSE(style & WS_SYSMENU);
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  const skin::TSkinProvider& provider = *f.Form().SkinProvider1;
+  EXPECT_EQ(provider.ButtonClose.ImageIndex, f.Form().SkinManager1->ConstData.MaskCloseAloneBtn);
+  EXPECT_EQ(provider.ButtonMax.ImageIndex, -1);
+  EXPECT_EQ(provider.ButtonMin.ImageIndex, -1);
   wchar_t caption[64] = {};
   GetWindowTextW(f.Window(), caption, 64);
   EXPECT_EQ(ui::FromWide(caption), u"VorlanTV клиент");

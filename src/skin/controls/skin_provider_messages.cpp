@@ -1,0 +1,515 @@
+#include <windows.h>
+// (needs windows.h before it)
+#include <windowsx.h>
+
+#include <algorithm>
+
+#include "paint/bitmap_gdi_win.h"
+#include "skin/controls/form_region.h"
+#include "skin/controls/skin_provider.h"
+#include "skin/data/skin_commands.h"
+
+namespace vorlan::skin {
+namespace {
+
+// The left button went down on a title button and is not yet released
+// (one for the process: only one button can be held).
+bool ButtonPressed = false;
+
+// The skin command that asks a form where its client area starts.
+constexpr unsigned kClientOffsetCommand = 61;
+
+TSkinCommand CommandOf(const ui::TMessage& message) {
+  return static_cast<TSkinCommand>(HIWORD(static_cast<DWORD>(message.WParam)));
+}
+
+POINT WindowPoint(HWND window, LPARAM lparam) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  return POINT{GET_X_LPARAM(lparam) - outer.left, GET_Y_LPARAM(lparam) - outer.top};
+}
+
+}  // namespace
+
+void TSkinProvider::NewWndProc(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  if (message.Msg == SM_ALPHACMD && SkinCommand(message, oldWndProc)) return;
+  if (form_.IsDestroying() || !FCommonData->Skinned()) {
+    // Pass-through: the platform draws the window.
+    if (message.Msg == SM_ALPHACMD && ReducedSkinCommand(message)) return;
+    oldWndProc(message);
+    if (message.Msg == WM_SHOWWINDOW && !message.WParam && FCommonData->FCacheBmp) FCommonData->FCacheBmp.reset();
+    return;
+  }
+  SkinnedMessage(message, oldWndProc);
+}
+
+// First stage: runs for every skin command, skinned or not; true = consumed.
+bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
+  const TSkinManager* manager = FCommonData->SkinManager();
+  const bool ours = manager && message.LParam == reinterpret_cast<LPARAM>(manager);
+  switch (static_cast<unsigned>(CommandOf(message))) {
+    case scPrepareSkin:
+      if (!form_.IsDestroying() && ours && !icons_taken_) PrepareForm();
+      return false;
+    case scRemoveSkin:
+      if (ours) RemoveSkin();
+      return true;
+    case scIsSkinned:
+      message.Result = 1;
+      return true;
+    case scGetBackground:
+      if (!FCommonData->Skinned() || !message.LParam) return false;
+      AnswerBackground(*reinterpret_cast<TSkBgRequest*>(message.LParam));
+      return true;
+    case scGetApplication:
+      message.Result = reinterpret_cast<LRESULT>(&ui::Application());
+      return true;
+    case kClientOffsetCommand: {
+      const TFrameGeometry g = Geometry();
+      message.Result = MAKELONG(g.OffsetX, g.OffsetY);
+      return true;
+    }
+    default:
+      return false;
+  }
+}
+
+// The commands a provider in pass-through mode still answers.
+bool TSkinProvider::ReducedSkinCommand(ui::TMessage& message) {
+  switch (CommandOf(message)) {
+    case scPrepareSkin:
+      PrepareForm();
+      FCommonData->BGChanged = true;
+      message.Result = 1;
+      return true;
+    case scGetProvider:
+      message.Result = reinterpret_cast<LRESULT>(this);
+      return true;
+    case scPrepareCache:
+      FCommonData->BGChanged = false;
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TSkinProvider::RemoveSkin() {
+  TProviderSkinData& data = *FCommonData;
+  data.SkinIndex = -1;
+  data.BorderIndex = -1;
+  FTitleSkinIndex = FCaptionSkinIndex = FHeaderIndex = -1;
+  data.FCacheBmp.reset();
+  data.BGChanged = true;
+  TempBmp = paint::TBitmap32();
+  if (form_.IsDestroying() || !form_.HandleAllocated()) return;
+  const HWND window = form_.Handle();
+  if (icons_taken_) {
+    SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | (form_icons_ & WS_SYSMENU));
+    icons_taken_ = false;
+  }
+  if (region_set_) {
+    SetWindowRgn(window, nullptr, FALSE);
+    region_set_ = false;
+  }
+  RgnChanged = true;
+  if (UseGlobalColor && !data.FCustomColor) form_.SetColor(ui::clBtnFace);
+  SetWindowPos(window, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The form's answer to a child's background request: its picture, with the
+// client origin added so that a child's position in the client area
+// addresses the right pixels of the whole-window picture.
+void TSkinProvider::AnswerBackground(TSkBgRequest& request) {
+  const POINT asker = request.Offset;
+  request.Offset = POINT{};
+  TProviderSkinData& data = *FCommonData;
+  if (data.BGChanged && !data.FUpdating) PaintAll();
+  const TFrameGeometry g = Geometry();
+  const bool cacheReady = CacheValid();
+  if (!cacheReady) {
+    const TSkinGeneralData* section = data.Section();
+    request.BgType = btColor;
+    request.Color = data.BgColor(std::min(FormActive ? 1 : 0, section ? section->States - 1 : 0));
+  } else {
+    request.BgType = btCache;
+    request.Bmp = data.FCacheBmp.get();
+  }
+  if (request.PleaseDraw && request.DC) {
+    const RECT& r = request.R;
+    if (cacheReady) {
+      // The asker's own place in the client area picks the pixels behind it.
+      paint::ShowBitmap(request.DC, paint::TPoint{r.left, r.top}, *data.FCacheBmp,
+                        paint::MakeRect(g.OffsetX + asker.x + r.left, g.OffsetY + asker.y + r.top, r.right - r.left,
+                                        r.bottom - r.top));
+    } else {
+      const platform::UniqueBrush brush(CreateSolidBrush(paint::ToColorRef(request.Color)));
+      FillRect(request.DC, &r, brush.get());
+    }
+  }
+  request.Offset = POINT{g.OffsetX, g.OffsetY};
+}
+
+void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  TProviderSkinData& data = *FCommonData;
+  switch (message.Msg) {
+    case SM_ALPHACMD:
+      message.Result = 0;
+      switch (CommandOf(message)) {
+        case scPrepareSkin:
+          if (message.LParam == reinterpret_cast<LPARAM>(data.SkinManager())) {
+            PrepareForm();
+            TempBmp = paint::TBitmap32();
+            if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) RedrawFrame();
+          }
+          break;
+        case scRefreshSkin:
+          RgnChanged = true;
+          if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) {
+            data.BGChanged = true;
+            data.FUpdating = false;
+            if (UseGlobalColor && !data.FCustomColor && data.SkinManager()) {
+              form_.SetColor(data.SkinManager()->GetGlobalColor());
+            }
+            RedrawWindow(form_.Handle(), nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+          }
+          break;
+        case scGetProvider:
+          message.Result = reinterpret_cast<LRESULT>(this);
+          break;
+        case scUpdateDone:
+          if (data.FUpdating) {
+            data.FUpdating = false;
+            RedrawFrame();
+          }
+          break;
+        case scSetUpdating:
+          data.FUpdating = LOWORD(static_cast<DWORD>(message.WParam)) == 1;
+          if (data.FUpdating) data.BGChanged = true;
+          break;
+        case scIsNotReady:
+          message.Result = data.FUpdating ? 1 : 0;
+          break;
+        case scBgChanged:
+          data.BGChanged = true;
+          break;
+        case scChildMoved: {
+          const TSkinGeneralData* s = data.Section();
+          const TSkinManager* manager = data.SkinManager();
+          const bool fillsCentre = manager && manager->IsValidImgIndex(data.BorderIndex) &&
+                                   (manager->Skin.ma[static_cast<std::size_t>(data.BorderIndex)].DrawMode & 4);
+          message.Result = s && (s->Props[0].ImagePercent + s->Props[0].GradientPercent > 0 || fillsCentre);
+          break;
+        }
+        case scGetBgColor:
+          message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(data.BgColor(0)));
+          break;
+        case scPrepareCache:
+          if (data.BGChanged) PaintAll();
+          break;
+        case scMouseLeave:
+          ButtonPressed = false;
+          break;
+        default:
+          break;
+      }
+      return;
+    case WM_NCCREATE:
+    case WM_CREATE:
+      oldWndProc(message);
+      PrepareForm();
+      return;
+    case WM_NCPAINT:
+      HandleNcPaint(message);
+      return;
+    case WM_NCACTIVATE:
+      HandleNcActivate(message, oldWndProc);
+      return;
+    case WM_SETTEXT:
+    case WM_SETICON:
+      data.BGChanged = true;
+      WithRedrawSuspended(message, oldWndProc);
+      return;
+    case WM_ERASEBKGND:
+      HandleEraseBkgnd(message, oldWndProc);
+      return;
+    case WM_PAINT:
+      HandlePaint(message, oldWndProc);
+      return;
+    case WM_PRINT:
+      HandlePrint(message, oldWndProc);
+      return;
+    case WM_PRINTCLIENT:
+      message.Result = 0;
+      return;
+    case ui::CM_QUERYBACKGROUND: {
+      // An unskinned child asks for what lies behind it: the form's picture.
+      const auto* query = reinterpret_cast<const ui::TBackgroundQuery*>(message.LParam);
+      if (data.BGChanged && !data.FUpdating) PaintAll();
+      if (!CacheValid()) break;
+      const TFrameGeometry g = Geometry();
+      const RECT& r = query->Rect;
+      paint::ShowBitmap(query->Dc, paint::TPoint{r.left, r.top}, *data.FCacheBmp,
+                        paint::MakeRect(g.OffsetX + query->Offset.x + r.left, g.OffsetY + query->Offset.y + r.top,
+                                        r.right - r.left, r.bottom - r.top));
+      message.Result = 1;
+      return;
+    }
+    case WM_SIZE:
+      HandleSize(message, oldWndProc);
+      return;
+    case WM_SHOWWINDOW:
+      oldWndProc(message);
+      if (!message.WParam) {
+        // Hidden: the next showing rebuilds the picture from nothing.
+        data.FCacheBmp.reset();
+        data.BGChanged = true;
+      }
+      return;
+    case WM_GETMINMAXINFO: {
+      const TFrameGeometry g = Geometry();
+      if (g.B > 0 && !(GetWindowLongPtrW(form_.Handle(), GWL_STYLE) & WS_CHILD)) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(message.LParam);
+        MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
+        GetMonitorInfoW(MonitorFromWindow(form_.Handle(), MONITOR_DEFAULTTONEAREST), &monitor);
+        const RECT& work = monitor.rcWork;
+        const RECT& whole = monitor.rcMonitor;
+        info->ptMaxPosition = POINT{work.left - whole.left - g.B, work.top - whole.top - g.B};
+        info->ptMaxSize = POINT{work.right - work.left + 2 * g.B, work.bottom - work.top + 2 * g.B};
+      }
+      oldWndProc(message);
+      return;
+    }
+    case WM_SETTINGCHANGE:
+      data.BGChanged = true;
+      oldWndProc(message);
+      return;
+    case WM_NCHITTEST:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+      if (HandleCloseSeam(message, oldWndProc)) return;
+      break;
+    default:
+      break;
+  }
+  oldWndProc(message);
+}
+
+bool TSkinProvider::CacheValid() const {
+  const TProviderSkinData& data = *FCommonData;
+  if (data.BGChanged || !data.FCacheBmp || data.FCacheBmp->Empty()) return false;
+  const TFrameGeometry g = Geometry();
+  return data.FCacheBmp->Width() == g.W && data.FCacheBmp->Height() == g.H;
+}
+
+bool TSkinProvider::PaintingAllowed() const {
+  return form_.HandleAllocated() && !form_.IsDestroying() && IsWindowVisible(form_.Handle()) &&
+         !FCommonData->FUpdating && !RgnChanging;
+}
+
+void TSkinProvider::UpdateRegion() {
+  if (!RgnChanged || RgnChanging) return;
+  RgnChanged = false;
+  const TSkinManager* manager = FCommonData->SkinManager();
+  const TFrameGeometry g = Geometry();
+  ArOR.clear();
+  if (manager && g.B > 0) {
+    const std::int32_t titleBorder = manager->IsValidSkinIndex(FTitleSkinIndex)
+                                         ? manager->Skin.gd[static_cast<std::size_t>(FTitleSkinIndex)].BorderIndex
+                                         : -1;
+    ArOR = CornerCutouts(manager->Skin, FCommonData->BorderIndex, titleBorder, g.W, g.H);
+  }
+  // A full rectangle is the same shape as no region at all.
+  if (ArOR.empty() && !region_set_) return;
+  RgnChanging = true;
+  platform::UniqueRegion region(CreateRectRgn(0, 0, g.W, g.H));
+  for (const paint::TRect& r : ArOR) {
+    const platform::UniqueRegion cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+    CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+  }
+  // The system owns the region once it is set.
+  if (SetWindowRgn(form_.Handle(), region.get(), FALSE)) region.release();
+  region_set_ = true;
+  RgnChanging = false;
+}
+
+void TSkinProvider::HandleNcPaint(ui::TMessage& message) {
+  message.Result = 0;
+  if (!PaintingAllowed()) return;
+  if (IsIconic(form_.Handle())) FCommonData->BGChanged = true;
+  UpdateRegion();
+  RedrawFrame();
+}
+
+void TSkinProvider::RedrawFrame() {
+  if (!PaintingAllowed()) return;
+  if (!CacheValid()) PaintAll();
+  if (!CacheValid()) return;
+  const platform::WholeWindowDc dc(form_.Handle());
+  if (dc.get()) PaintFrameStrips(dc.get());
+}
+
+void TSkinProvider::PaintFrameStrips(HDC windowDc) {
+  if (!FDrawNonClientArea || !FCommonData->FCacheBmp) return;
+  const TFrameStrips strips = FrameStrips(Geometry());
+  for (const paint::TRect& strip : {strips.Top, strips.Left, strips.Bottom, strips.Right}) {
+    if (!strip.IsEmpty())
+      paint::ShowBitmap(windowDc, paint::TPoint{strip.Left, strip.Top}, *FCommonData->FCacheBmp, strip);
+  }
+}
+
+// The platform draws its own caption when activation changes; it is told not
+// to (LParam -1) and the frame is repainted from the rebuilt picture instead.
+void TSkinProvider::HandleNcActivate(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  FormActive = message.WParam != 0;
+  const TSkinGeneralData* section = FCommonData->Section();
+  const TSkinManager* manager = FCommonData->SkinManager();
+  const bool borderFrames = manager && manager->IsValidImgIndex(FCommonData->BorderIndex) &&
+                            manager->Skin.ma[static_cast<std::size_t>(FCommonData->BorderIndex)].ImageCount > 1;
+  if ((section && section->States > 1) || borderFrames) FCommonData->BGChanged = true;
+  ui::TMessage quiet = message;
+  quiet.LParam = -1;
+  oldWndProc(quiet);
+  message.Result = quiet.Result;
+  if (FDrawNonClientArea) RedrawFrame();
+}
+
+// The platform redraws its caption on a text or icon change; the window is
+// made invisible to it for the call and the frame repainted afterwards.
+void TSkinProvider::WithRedrawSuspended(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  const HWND window = form_.Handle();
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  const bool hide = (style & WS_VISIBLE) && FDrawNonClientArea;
+  if (hide) SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_VISIBLE);
+  oldWndProc(message);
+  if (hide) SetWindowLongPtrW(window, GWL_STYLE, GetWindowLongPtrW(window, GWL_STYLE) | WS_VISIBLE);
+  FCommonData->BGChanged = true;
+  RedrawFrame();
+}
+
+void TSkinProvider::PaintClientBackground(HDC clientDc, const RECT& area) {
+  if (!CacheValid()) return;
+  const TFrameGeometry g = Geometry();
+  paint::ShowBitmap(
+      clientDc, paint::TPoint{area.left, area.top}, *FCommonData->FCacheBmp,
+      paint::MakeRect(g.OffsetX + area.left, g.OffsetY + area.top, area.right - area.left, area.bottom - area.top));
+}
+
+void TSkinProvider::PaintWindowlessChildren(HDC clientDc, const RECT& area) {
+  for (ui::TControl* control : form_.Controls()) {
+    if (control->IsWindowed() || !control->Visible()) continue;
+    RECT overlap{};
+    if (!IntersectRect(&overlap, &control->BoundsRect(), &area)) continue;
+    const platform::SavedDcState state(clientDc);
+    POINT origin{};
+    GetViewportOrgEx(clientDc, &origin);
+    SetViewportOrgEx(clientDc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
+    IntersectClipRect(clientDc, 0, 0, control->Width(), control->Height());
+    control->Paint(clientDc);
+  }
+}
+
+void TSkinProvider::HandleEraseBkgnd(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  if (!FDrawClientArea || !IsWindowVisible(form_.Handle())) {
+    oldWndProc(message);
+    return;
+  }
+  message.Result = 1;
+  if (FCommonData->FUpdating) return;
+  if (!CacheValid()) PaintAll();
+  const HDC dc = reinterpret_cast<HDC>(message.WParam);
+  RECT client{};
+  GetClientRect(form_.Handle(), &client);
+  PaintClientBackground(dc, client);
+  PaintWindowlessChildren(dc, client);
+}
+
+void TSkinProvider::HandlePaint(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  if (!FDrawClientArea) {
+    oldWndProc(message);
+    return;
+  }
+  message.Result = 0;
+  const platform::PaintDc paint(form_.Handle());
+  if (FCommonData->FUpdating || !paint.get()) return;
+  if (!CacheValid()) PaintAll();
+  const RECT update = paint.UpdateRect();
+  PaintClientBackground(paint.get(), update);
+  PaintWindowlessChildren(paint.get(), update);
+}
+
+void TSkinProvider::HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  const HDC dc = reinterpret_cast<HDC>(message.WParam);
+  if (!CacheValid()) PaintAll();
+  if (CacheValid()) {
+    if (message.LParam & PRF_NONCLIENT) PaintFrameStrips(dc);
+    if (message.LParam & (PRF_CLIENT | PRF_ERASEBKGND)) {
+      const TFrameGeometry g = Geometry();
+      RECT client{};
+      GetClientRect(form_.Handle(), &client);
+      const platform::SavedDcState state(dc);
+      POINT origin{};
+      GetViewportOrgEx(dc, &origin);
+      SetViewportOrgEx(dc, origin.x + g.OffsetX, origin.y + g.OffsetY, nullptr);
+      PaintClientBackground(dc, client);
+      PaintWindowlessChildren(dc, client);
+    }
+  }
+  // The children print themselves; the frame and background are done.
+  ui::TMessage rest = message;
+  rest.LParam &= ~(PRF_NONCLIENT | PRF_ERASEBKGND | PRF_CLIENT);
+  if (rest.LParam & PRF_CHILDREN) oldWndProc(rest);
+  message.Result = 0;
+}
+
+void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  TProviderSkinData& data = *FCommonData;
+  RgnChanged = true;
+  data.BGChanged = true;
+  if (data.FUpdating || !IsWindowVisible(form_.Handle())) {
+    oldWndProc(message);
+    return;
+  }
+  // No painting inside the framework's own resize work.
+  data.FUpdating = true;
+  oldWndProc(message);
+  data.FUpdating = false;
+  UpdateRegion();
+  RedrawFrame();
+  RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
+}
+
+// Until the title buttons have their own handling, the close button is
+// found here and a click on it sends the close command.
+bool TSkinProvider::HandleCloseSeam(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  if (!FDrawNonClientArea || ButtonClose.ImageIndex < 0) return false;
+  switch (message.Msg) {
+    case WM_NCHITTEST: {
+      const POINT p = WindowPoint(form_.Handle(), message.LParam);
+      if (!PtInRect(&ButtonClose.Rect, p)) return false;
+      message.Result = HTCLOSE;
+      return true;
+    }
+    case WM_NCLBUTTONDOWN:
+      if (message.WParam != HTCLOSE) return false;
+      // Not passed on: the platform must not start its own caption tracking.
+      ButtonPressed = true;
+      message.Result = 0;
+      return true;
+    case WM_NCLBUTTONUP:
+      if (message.WParam != HTCLOSE || !ButtonPressed) {
+        ButtonPressed = false;
+        return false;
+      }
+      ButtonPressed = false;
+      message.Result = 0;
+      SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      return true;
+    default:
+      (void)oldWndProc;
+      return false;
+  }
+}
+
+}  // namespace vorlan::skin
