@@ -96,6 +96,13 @@ class TSkinnedGraphic : public ui::TControl {
   }
 };
 
+// A pixel as a colour 0x00BBGGRR.
+inline paint::TColor ColorAt(const paint::TBitmap32& bitmap, int x, int y) {
+  GdiFlush();
+  const uint32_t p = bitmap.Pixel(x, y);
+  return static_cast<paint::TColor>((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
+}
+
 // A 32-bit bitmap with a memory DC on it.
 class TBitmapDc {
  public:
@@ -107,11 +114,7 @@ class TBitmapDc {
   }
   HDC Dc() const { return dc_.get(); }
   // The pixel as a colour 0x00BBGGRR.
-  paint::TColor At(int x, int y) const {
-    GdiFlush();
-    const uint32_t p = Bitmap.Pixel(x, y);
-    return static_cast<paint::TColor>((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
-  }
+  paint::TColor At(int x, int y) const { return ColorAt(Bitmap, x, y); }
 
   paint::TBitmap32 Bitmap;
 
