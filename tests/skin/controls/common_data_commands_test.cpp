@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/font_owner.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -250,7 +251,7 @@ TEST_F(Commands, PlainQuestionsGetTheirAnswers) {
   form->Data().Loaded();
   EXPECT_EQ(Command(*form, scIsSkinned), 1);
   EXPECT_EQ(Command(*form, scGetSkinData), reinterpret_cast<std::intptr_t>(&form->Data()));
-  TSkIndexQuery query;
+  TFontOwnerQuery query;
   Command(*form, scGetSkinIndexInto, reinterpret_cast<std::intptr_t>(&query));
   EXPECT_EQ(query.SkinIndex, 0);
   Command(*form, scSetUpdating, 0, 1);
