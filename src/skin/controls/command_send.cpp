@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "skin/controls/skin_messaging.h"
 #include "ui/win_control.h"
 
 namespace vorlan::skin::detail {
@@ -33,6 +34,6 @@ void SendToChildren(ui::TControl& control, TSkinCommand command, std::intptr_t l
   }
 }
 
-bool IsSkinnedControl(ui::TControl& control) { return SendCommand(control, scIsSkinned) == 1; }
+bool IsSkinnedControl(ui::TControl& control) { return IsSkinCommandTrue(&control, scIsSkinned); }
 
 }  // namespace vorlan::skin::detail

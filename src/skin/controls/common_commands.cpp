@@ -6,6 +6,7 @@
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/common_handlers.h"
 #include "skin/controls/control_seams.h"
+#include "skin/controls/font_owner.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_geometry.h"
 #include "skin/draw/skin_image.h"
@@ -144,7 +145,7 @@ std::intptr_t CtrlState(TSkinCommonData& data, LPARAM lparam) {
 }
 
 std::intptr_t FontOwner(TSkinCommonData& data, LPARAM lparam) {
-  auto* query = reinterpret_cast<TSkIndexQuery*>(lparam);
+  auto* query = reinterpret_cast<TFontOwnerQuery*>(lparam);
   if (query == nullptr || !data.Skinned()) return 0;
   const TSkinGeneralData& section = *data.Section();
   const TSkinImage border = SkinImage(data.SkinManager()->Skin, data.BorderIndex);
@@ -246,7 +247,8 @@ bool CommonSkinCommand(ui::TMessage& message, TSkinCommonData& data) {
       data.BGChanged = false;
       return true;
     case scGetSkinIndexInto:
-      if (auto* query = reinterpret_cast<TSkIndexQuery*>(message.LParam)) query->SkinIndex = data.SkinIndex;
+      // The same record as the font-owner question: its second integer.
+      if (auto* query = reinterpret_cast<TFontOwnerQuery*>(message.LParam)) query->SkinIndex = data.SkinIndex;
       return true;
     case scResetCache:
       if (data.FCacheBmp) {

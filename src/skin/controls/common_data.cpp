@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/ascii.h"
+#include "skin/controls/child_messaging.h"
 #include "skin/controls/class_codes.h"
 #include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
@@ -149,11 +150,11 @@ void TSkinCommonData::Invalidate(bool updateNow) {
   ui::TControl* target = Target();
   if (Loading || target == nullptr || target->IsDestroying() || target->IsLoading()) return;
   BGChanged = true;
+  if (FOwnerControl != nullptr && !CanBeShown(*FOwnerControl)) return;
   if (ui::TWinControl* windowed = WindowedTarget()) {
     if (!windowed->HandleAllocated()) return;
-    if (FOwnerControl != nullptr && windowed->Parent() == nullptr) return;
     RedrawWindow(windowed->Handle(), nullptr, nullptr, updateNow ? kRedraw | RDW_UPDATENOW : kRedraw);
-  } else if (target->Parent() != nullptr) {
+  } else {
     target->Invalidate();
   }
 }

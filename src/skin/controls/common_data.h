@@ -139,14 +139,6 @@ class TSkinCommonData {
   ui::TForm* FProviderForm = nullptr;
 };
 
-// What commands 26 and 66 read and fill: the second integer receives a skin
-// index; R is the asker's rectangle in the receiver's coordinates.
-struct TSkIndexQuery {
-  std::int32_t Tag = 0;
-  std::int32_t SkinIndex = -1;
-  RECT R{};
-};
-
 // The published colour adjustments of a control.
 class TSkinCtrlSkinData : public TSkinCommonData {
  public:

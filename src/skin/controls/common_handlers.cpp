@@ -6,6 +6,7 @@
 #include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/control_seams.h"
+#include "skin/controls/hot_tracking.h"
 #include "skin/data/skin_manager.h"
 #include "ui/win_control.h"
 
@@ -53,7 +54,7 @@ void MouseEnter(TSkinCommonData& data) {
   }
   if (hoverable) data.FMouseAbove = true;
   TSkinManager& manager = *data.SkinManager();
-  NoteActiveControl(manager, data.OwnerHandle());
+  SetActiveControl(&manager, data.OwnerHandle());
   if (!IsNoGlowClass(data.COC)) UpdateGlow(data, true, manager.Effects().AllowAnimation);
   if (TakesHotLookByMouse(data)) SetHotLook(data, true);
 }

@@ -6,6 +6,5 @@ void UpdateGlow(TSkinCommonData& /*data*/, bool /*show*/, bool /*animated*/) {}
 void PaintOuterEffect(TSkinCommonData& /*data*/, TSkBgRequest& /*request*/) {}
 void HookControlPopupMenu(TSkinCommonData& /*data*/, TSkinManager& /*manager*/) {}
 void AttachStandardAdapters(HWND /*parent*/, HWND /*child*/) {}
-void NoteActiveControl(TSkinManager& /*manager*/, HWND /*window*/) {}
 
 }  // namespace vorlan::skin

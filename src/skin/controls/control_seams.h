@@ -5,9 +5,9 @@
 #include "ui/control.h"
 
 // Where the common control handling calls into layers that come later: the
-// glow and outer effects, the skinned popup menus, the standard-control
-// adapters and the manager's hot-control tracking. Each does nothing until
-// its layer is built; the handlers call them at the right moments already.
+// glow and outer effects, the skinned popup menus and the standard-control
+// adapters. Each does nothing until its layer is built; the handlers call
+// them at the right moments already.
 namespace vorlan::skin {
 
 class TSkinCommonData;
@@ -27,9 +27,5 @@ void HookControlPopupMenu(TSkinCommonData& data, TSkinManager& manager);
 // ---- adapters ----
 // A child window has just been created under a skinned window.
 void AttachStandardAdapters(HWND parent, HWND child);
-
-// ---- hot-control tracking ----
-// The window now under the mouse, for the manager's 100-ms check.
-void NoteActiveControl(TSkinManager& manager, HWND window);
 
 }  // namespace vorlan::skin

@@ -14,9 +14,9 @@ void CopyCacheToDC(const ui::TWinControl* container, TSkinCommonData& data, cons
   IntersectClipRect(dc, target.left, target.top, target.right, target.bottom);
   if (container != nullptr) {
     for (const ui::TControl* child : container->Controls()) {
-      // Windowed children are clipped by their own windows, or show what
-      // lies under them; windowless ones paint over this picture themselves.
-      if (child->IsWindowed() || !child->Visible()) continue;
+      // Windowless and opaque children paint over this picture themselves;
+      // other windowed ones may show what lies under them.
+      if (!child->Visible() || (child->IsWindowed() && !child->Opaque())) continue;
       const RECT& b = child->BoundsRect();
       if (b.right <= target.left || b.left >= target.right || b.bottom <= target.top || b.top >= target.bottom)
         continue;

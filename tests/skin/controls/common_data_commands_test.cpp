@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "skin/controls/font_owner.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -189,6 +190,12 @@ TEST_F(Commands, UpdatesNestAndOnlyTheOutermostEndRepaints) {
 // A windowless child that paints nothing: what lies under it in the target
 // shows whether the cache copy left it out.
 class Spot : public ui::TControl {};
+// A windowed child that covers all of its bounds itself.
+class OpaqueBox : public Box {
+ public:
+  using Box::Box;
+  bool Opaque() const override { return true; }
+};
 
 TEST_F(Commands, CopyingTheCacheLeavesOutWindowlessChildren) {
   skin.Section(u"FORM", 0x000000FF);
@@ -200,6 +207,9 @@ TEST_F(Commands, CopyingTheCacheLeavesOutWindowlessChildren) {
   Box& windowed = form->Add<Box>(u"FORM");
   windowed.SetBounds(24, 5, 6, 4);
   windowed.SetParent(form.get());
+  OpaqueBox& opaque = form->Add<OpaqueBox>(u"FORM");
+  opaque.SetBounds(32, 5, 6, 4);
+  opaque.SetParent(form.get());
   Spot& hidden = form->Add<Spot>();
   hidden.SetBounds(2, 20, 4, 4);
   hidden.SetVisible(false);
@@ -221,6 +231,7 @@ TEST_F(Commands, CopyingTheCacheLeavesOutWindowlessChildren) {
   EXPECT_EQ(target.Pixel(16, 8) & 0xFFFFFF, red) << "its right edge is exclusive";
   EXPECT_EQ(target.Pixel(24, 5) & 0xFFFFFF, red) << "windowed children are left in";
   EXPECT_EQ(target.Pixel(3, 21) & 0xFFFFFF, red) << "invisible children are left in";
+  EXPECT_EQ(target.Pixel(33, 6) & 0xFFFFFF, white) << "an opaque windowed child paints its place itself";
 
   // A shifted copy moves the cut-outs with it; the clip stays inside the target.
   paint::TBitmap32 shifted(40, 30);
@@ -240,7 +251,7 @@ TEST_F(Commands, PlainQuestionsGetTheirAnswers) {
   form->Data().Loaded();
   EXPECT_EQ(Command(*form, scIsSkinned), 1);
   EXPECT_EQ(Command(*form, scGetSkinData), reinterpret_cast<std::intptr_t>(&form->Data()));
-  TSkIndexQuery query;
+  TFontOwnerQuery query;
   Command(*form, scGetSkinIndexInto, reinterpret_cast<std::intptr_t>(&query));
   EXPECT_EQ(query.SkinIndex, 0);
   Command(*form, scSetUpdating, 0, 1);
