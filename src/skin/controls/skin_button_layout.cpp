@@ -56,6 +56,13 @@ RECT ButtonCaptionRect(SIZE measured, int width, int height) {
   return r;
 }
 
+RECT CaptionDrawRect(const RECT& caption, int available) {
+  RECT r = caption;
+  const int extra = (available - (caption.right - caption.left) + 1) / 2;
+  if (extra > 0) InflateRect(&r, extra, 0);
+  return r;
+}
+
 RECT FocusMarkRect(const RECT& caption, int focusMargin, int height) {
   RECT r = caption;
   InflateRect(&r, focusMargin + 1, focusMargin);

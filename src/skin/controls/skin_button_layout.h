@@ -18,6 +18,12 @@ namespace vorlan::skin {
 // A measured caption of size `measured` centred in a button of width × height.
 RECT ButtonCaptionRect(SIZE measured, int width, int height);
 
+// Where a wrapped caption is drawn: the caption rectangle widened evenly to
+// at least `available`, the width it was measured in, so that the text
+// breaks into the lines that were measured (a box only as wide as the
+// widest line may break once more where a trailing space no longer fits).
+RECT CaptionDrawRect(const RECT& caption, int available);
+
 // The focus mark around a caption: FocusMargin + 1 wider on each side,
 // FocusMargin higher, kept 3 pixels inside the top and bottom edges.
 RECT FocusMarkRect(const RECT& caption, int focusMargin, int height);

@@ -110,9 +110,12 @@ bool TSkinButton::PrepareCache() {
 
 void TSkinButton::DrawCaption(HDC dc, std::int32_t state) {
   if (Caption().empty()) return;
-  const RECT r = CaptionRect();
+  RECT r = CaptionRect();
   UINT format = DT_CENTER | DT_VCENTER | DT_EXPANDTABS;
-  if (FWordWrap) format |= DT_WORDBREAK;
+  if (FWordWrap) {
+    format |= DT_WORDBREAK;
+    r = CaptionDrawRect(r, Width() - 2 * FContentMargin);
+  }
   if ((GetWindowLongW(Handle(), GWL_EXSTYLE) & WS_EX_RTLREADING) != 0) format |= DT_RTLREADING;
   WriteSkinText(TTextCanvas{dc, TTextFont::Of(Font())}, Caption(), Enabled(), state, *FCommonData, format, r);
 }
@@ -189,7 +192,10 @@ void TSkinButton::PaintUnskinned(HDC dc) {
     RECT r = ButtonCaptionRect(TextRectSize(), Width(), Height());
     if (pushed) OffsetRect(&r, 1, 1);
     UINT format = DT_CENTER | DT_VCENTER | DT_EXPANDTABS;
-    if (FWordWrap) format |= DT_WORDBREAK;
+    if (FWordWrap) {
+      format |= DT_WORDBREAK;
+      r = CaptionDrawRect(r, Width() - 2 * FContentMargin);
+    }
     WriteSkinText(TTextCanvas{dc, TTextFont::Of(Font())}, Caption(), Enabled(), pushed ? 2 : 0, *FCommonData, format,
                   r);
   }

@@ -17,6 +17,7 @@ std::uint32_t Rgb(std::uint32_t pixel) { return pixel & 0x00FFFFFFu; }
 TEST_F(ButtonPaint, ADisabledButtonKeepsFortyPercentOverThePanelBehindIt) {
   TSkinButton& b = MakeButton(40, 24, u"");
   Show();
+  SetFocus(panel->Handle());
   const paint::TBitmap32& enabled = Picture();
   ASSERT_EQ(Rgb(enabled.Pixel(20, 12)), Rgb(Opaque(kStateColor[0])));
 
@@ -104,6 +105,7 @@ TEST_F(ButtonPaint, AWrappedCaptionIsCentredAsOneBlock) {
   ASSERT_GE(measured.cy, 2 * oneLine.cy) << "the caption wraps";
 
   const RECT r = b.CaptionRect();
+
   EXPECT_EQ(r.top, (60 - measured.cy) / 2);
   EXPECT_EQ(r.bottom, 60 - r.top);
   EXPECT_EQ(r.left, (90 - measured.cx) / 2 - 1);
@@ -122,6 +124,7 @@ TEST_F(ButtonPaint, AWrappedCaptionIsCentredAsOneBlock) {
     }
   }
   ASSERT_GE(bottom, 0) << "some text was drawn";
+
   EXPECT_GE(top, r.top);
   EXPECT_LT(bottom, r.bottom);
   EXPECT_GT(bottom - top + 1, oneLine.cy) << "more than one line of ink";
