@@ -128,7 +128,7 @@ class TSkinButton : public ui::TButton {
 
  private:
   bool FWordWrap = true;
-  bool forced_pressed_ = false;  // the release paints the pressed look once more
+  bool forced_pressed_ = false;     // the release paints the pressed look once more
   std::int32_t region_state_ = -1;  // the state whose corners the region follows
 };
 

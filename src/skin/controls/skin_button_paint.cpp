@@ -82,8 +82,8 @@ bool TSkinButton::PrepareCache() {
   PaintControlSkin(data, parent, state, cache.Bounds(), at, cache, true, data.HotTexture, data.Texture);
   if (const TSkinImage border = BorderImage(data)) {
     if (RegionChanged && MakesRegion(border) && !data.AnimTimer) {
-      FRegion = RegionWithout(cache.Width(), cache.Height(),
-                              BorderCornerHoles(border, cache.Width(), cache.Height(), state));
+      FRegion =
+          RegionWithout(cache.Width(), cache.Height(), BorderCornerHoles(border, cache.Width(), cache.Height(), state));
       region_state_ = state;
     } else if (state > 0 || (border.M().DrawMode & kBorderNotInState0) == 0) {
       paint::TCacheInfo shifted = parent;
@@ -162,8 +162,8 @@ void TSkinButton::PaintHandler(HDC dc, bool printing) {
           (now.right - now.left < LastRect.right - LastRect.left ||
            now.bottom - now.top < LastRect.bottom - LastRect.top)) {
         // The old corners may have uncovered the parent there.
-        const TBorderWidths w = FitBorderWidths(border.M(), LastRect.right - LastRect.left,
-                                                LastRect.bottom - LastRect.top);
+        const TBorderWidths w =
+            FitBorderWidths(border.M(), LastRect.right - LastRect.left, LastRect.bottom - LastRect.top);
         const RECT corners[] = {
             {LastRect.right - w.Right, LastRect.top, LastRect.right, LastRect.top + w.Top},
             {LastRect.right - w.Right, LastRect.bottom - w.Bottom, LastRect.right, LastRect.bottom},
@@ -182,8 +182,7 @@ void TSkinButton::PaintHandler(HDC dc, bool printing) {
 void TSkinButton::PaintUnskinned(HDC dc) {
   if (dc == nullptr) return;
   RECT client{0, 0, Width(), Height()};
-  const bool pushed =
-      FDown || (HandleAllocated() && (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
+  const bool pushed = FDown || (HandleAllocated() && (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0);
   UINT frame = DFCS_BUTTONPUSH;
   if (pushed) frame |= DFCS_PUSHED;
   if (!Enabled()) frame |= DFCS_INACTIVE;

@@ -41,6 +41,8 @@ TEST_F(ButtonClick, EveryWayOfClickingCallsOnClickExactlyOnce) {
   Release(10, 10);
   EXPECT_EQ(clicks, 2) << "double click";
 
+  MoveMouse(*panel, 200, 90);
+  ASSERT_FALSE(b.SkinData().FMouseAbove);
   SendMessageW(b.Handle(), WM_KEYDOWN, VK_SPACE, 0);
   EXPECT_EQ(b.CurrentState(), kButtonPressed) << "a key press shows pushed wherever the mouse is";
   EXPECT_EQ(clicks, 2);

@@ -180,7 +180,7 @@ TEST(ButtonLayout, PaintedStatesAndTheFocusMarkGeometry) {
     std::int32_t state, states, painted;
     const char* why;
   } const rows[] = {
-      {0, 3, 0, "normal"},        {2, 3, 2, "pressed"},          {2, 2, 1, "limited to the states"},
+      {0, 3, 0, "normal"},         {2, 3, 2, "pressed"},        {2, 2, 1, "limited to the states"},
       {3, 3, 1, "default as hot"}, {3, 4, 3, "a fourth state"}, {1, 1, 0, "one state only"},
   };
   for (const Row& row : rows) EXPECT_EQ(PaintedButtonState(row.state, row.states), row.painted) << row.why;
