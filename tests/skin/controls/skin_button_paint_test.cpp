@@ -173,6 +173,12 @@ TEST_F(ButtonPaint, TheWindowRegionLeavesOutTheKeyPixelsOfTheStatesCorners) {
   b.SetBounds(9, 20, 50, 24);
   EXPECT_FALSE(inRegion(49, 23));
   EXPECT_TRUE(inRegion(58 - 10, 23));
+
+  // Without the skin the button is whole again.
+  SendMessageW(b.Handle(), SM_ALPHACMD, MakeSkinWParam(scRemoveSkin), reinterpret_cast<LPARAM>(&skin.manager));
+  EXPECT_FALSE(b.SkinData().Skinned());
+  EXPECT_TRUE(inRegion(0, 0));
+  EXPECT_TRUE(inRegion(49, 23));
 }
 
 TEST(ButtonLayout, PaintedStatesAndTheFocusMarkGeometry) {
