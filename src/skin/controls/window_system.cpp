@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/controls/sys_color_substitution.h"
+#include "skin/data/skin_manager.h"
+#include "ui/application.h"
+
 namespace vorlan::skin {
 namespace {
 
@@ -16,6 +20,35 @@ std::vector<ISkinForm*> AsSkinForms(const std::vector<ui::TForm*>& forms) {
 }
 
 }  // namespace
+
+TSkinWindowSystem::~TSkinWindowSystem() {
+  UnInstallHook();
+  RemoveApplicationHook();
+}
+
+std::vector<ISkinForeignWindow*> TSkinWindowSystem::HookedWindows() {
+  return creation_hook_ ? creation_hook_->HookedWindows() : std::vector<ISkinForeignWindow*>{};
+}
+
+void TSkinWindowSystem::InstallHook() {
+  if (!creation_hook_) creation_hook_ = std::make_unique<TSkinCreationHook>();
+  const TSkinManager* manager = DefaultManager();
+  if (manager && manager->Options().ChangeSysColors) SwitchSysColorSubstitution(true);
+}
+
+void TSkinWindowSystem::UnInstallHook() {
+  creation_hook_.reset();
+  SwitchSysColorSubstitution(false);
+}
+
+void TSkinWindowSystem::InstallApplicationHook() {
+  HWND window = ui::Application().Handle();
+  if (!app_hook_ && window) app_hook_ = std::make_unique<TAppWindowHook>(window);
+}
+
+void TSkinWindowSystem::RemoveApplicationHook() { app_hook_.reset(); }
+
+void TSkinWindowSystem::SetSysColorSubstitution(bool on) { SwitchSysColorSubstitution(on); }
 
 std::vector<ISkinForm*> TSkinWindowSystem::ApplicationForms() { return AsSkinForms(ui::LiveForms()); }
 

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
+#include "skin/controls/app_window_hook.h"
+#include "skin/controls/window_creation_hook.h"
 #include "skin/data/broadcast.h"
 #include "ui/form.h"
 
@@ -13,9 +16,25 @@ namespace vorlan::skin {
 
 class TSkinWindowSystem : public ISkinWindowSystem {
  public:
+  TSkinWindowSystem() = default;
+  TSkinWindowSystem(const TSkinWindowSystem&) = delete;
+  TSkinWindowSystem& operator=(const TSkinWindowSystem&) = delete;
+  ~TSkinWindowSystem() override;
+
   std::vector<ISkinForm*> ApplicationForms() override;
   std::vector<ISkinForm*> ProviderForms() override;
-  std::vector<ISkinForeignWindow*> HookedWindows() override { return {}; }
+  std::vector<ISkinForeignWindow*> HookedWindows() override;
+
+  // The window-creation hook and, when the default manager asks for it, the
+  // system-colour substitution; both go with UnInstallHook.
+  void InstallHook() override;
+  void UnInstallHook() override;
+  void InstallApplicationHook() override;
+  void RemoveApplicationHook() override;
+  void SetSysColorSubstitution(bool on) override;
+
+  // The hook while the skin's hooks are installed, else none.
+  TSkinCreationHook* CreationHook() const { return creation_hook_.get(); }
 
   // A skin provider takes its form over, or lets it go.
   void RegisterProviderForm(ui::TForm& form);
@@ -23,6 +42,8 @@ class TSkinWindowSystem : public ISkinWindowSystem {
 
  private:
   std::vector<ui::TForm*> provider_forms_;  // borrowed: providers unregister before their form goes
+  std::unique_ptr<TSkinCreationHook> creation_hook_;
+  std::unique_ptr<TAppWindowHook> app_hook_;
 };
 
 // Makes the process's window system the manager's for as long as it lives.

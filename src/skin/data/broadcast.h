@@ -61,6 +61,10 @@ class ISkinWindowSystem {
   virtual void RemoveAllGlows() {}
   virtual void InstallHook() {}
   virtual void UnInstallHook() {}
+  // The default manager's watch over the application window, from its
+  // construction to its destruction.
+  virtual void InstallApplicationHook() {}
+  virtual void RemoveApplicationHook() {}
   // The skin's colours stand in for the system colours (or stop doing so).
   virtual void SetSysColorSubstitution(bool /*on*/) {}
 };

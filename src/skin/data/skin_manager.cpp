@@ -23,13 +23,17 @@ TSkinManager::TSkinManager() : FMessageBox(&PlatformSkinMessageBox()) {
   SysFontScale = ReadSysFontScale();
   ThirdParty.FillDefaultsAndRebuild();
   FSkinDirectory = kDefaultSkinDirectory;
-  if (g_default_manager == nullptr) g_default_manager = this;
+  if (g_default_manager == nullptr) {
+    g_default_manager = this;
+    if (ISkinWindowSystem* system = SkinWindowSystem()) system->InstallApplicationHook();
+  }
 }
 
 TSkinManager::~TSkinManager() {
   SetActive(false);
   FExtendedBorders = false;
   if (g_default_manager == this) {
+    if (ISkinWindowSystem* system = SkinWindowSystem()) system->RemoveApplicationHook();
     g_default_manager = nullptr;
     g_std_dialogs_not_skinned = true;
   }

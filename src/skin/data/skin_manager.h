@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,6 +15,7 @@
 #include "skin/data/manager_messages.h"
 #include "skin/data/manager_options.h"
 #include "skin/data/manager_stored_skin.h"
+#include "skin/data/preview_data.h"
 #include "skin/data/shadow_templates.h"
 #include "skin/data/skin_options.h"
 #include "skin/data/skin_package.h"
@@ -24,6 +27,9 @@ namespace vorlan::skin {
 inline constexpr std::u16string_view kDefaultSkinDirectory = u"c:\\Skins";
 inline constexpr std::u16string_view kSuiteVersion = u"10.22";
 inline constexpr std::u16string_view kDefaultIcoLineSkin = u"ICOLINE";
+
+// The application's last minimise or restore command.
+enum class TShowState { Ignore, Restore, Minimize };
 
 class TSkinManager {
  public:
@@ -96,6 +102,21 @@ class TSkinManager {
   bool GlobalHookInstalled = false;
   TShadowTemplates Shadows;  // ShdaTemplate, ShdiTemplate, FormShadowSize
   std::int32_t SysFontScale = 0;
+  TShowState ShowState = TShowState::Ignore;
+
+  // ---- skin preview from a skin editor ----
+  TSkPreviewData PreviewBuffer;
+  // A WM_COPYDATA block for the application window: true when it was taken
+  // into PreviewBuffer, and the caller then posts scPreviewSkin to the
+  // application window. Ignored when `answered` (someone else answered the
+  // message), while an earlier preview still waits to be loaded, when
+  // `wparam` is not kPreviewWParam or the block holds no whole record.
+  bool ReceivePreview(std::uintptr_t wparam, std::span<const std::uint8_t> block, bool answered);
+  // scPreviewSkin: shows the skin of PreviewBuffer and stays in preview
+  // mode for the rest of the process's life.
+  void LoadPreviewSkin();
+  bool PreviewMode() const { return FPreviewMode; }
+  bool PreviewPending() const { return FPreviewPending; }
 
   // ---- operations ----
   void ReloadSkin();
@@ -190,6 +211,9 @@ class TSkinManager {
   TSkOptions FOptions;
   bool FSkinRemoving = false;
   bool FNoAutoUpdate = false;
+  bool FPreviewMode = false;
+  bool FPreviewPending = false;
+  std::optional<std::string> FPreviewOptions;  // the options text while a preview loads
   ISkinMessageBox* FMessageBox;
 };
 

@@ -1,5 +1,8 @@
 // Selecting and loading a skin: package file, skin directory or internal skin.
+#include <filesystem>
 #include <optional>
+#include <span>
+#include <system_error>
 
 #include "platform/ascii.h"
 #include "platform/error.h"
@@ -75,6 +78,13 @@ std::u16string TSkinManager::PackageFileName() const {
 // internal skin. False when the load failed; the error has been shown.
 bool TSkinManager::ReloadCurrentSkin() {
   SkinIsPacked = SkinFileExists(PackageFileName());
+  // A previewed skin's own directory holds its images.
+  if (FPreviewMode) {
+    std::error_code error;
+    if (std::filesystem::is_directory(SkinFilePath(WithTrailingBackslash(FSkinDirectory) + FSkinName), error)) {
+      SkinIsPacked = false;
+    }
+  }
   try {
     if (SkinIsPacked) {
       ReloadPackedSkin();
@@ -93,7 +103,12 @@ void TSkinManager::ReloadSkin() {
   LoadScope scope;
   Skin.CommonSkinData.SkinPath = GetFullSkinDirectory() + FSkinName + u"\\";
   std::optional<TSkinOptions> options;
-  if (auto bytes = ReadSkinFile(Skin.CommonSkinData.SkinPath + u"Options.dat")) {
+  if (FPreviewMode && FPreviewOptions) {
+    // The options come from the editor; the images still from the directory.
+    SkinIsPacked = false;
+    const std::string& text = *FPreviewOptions;
+    options = TSkinOptions::FromBytes(std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
+  } else if (auto bytes = ReadSkinFile(Skin.CommonSkinData.SkinPath + u"Options.dat")) {
     SkinIsPacked = false;
     options = TSkinOptions::FromBytes(*bytes);
   } else {
