@@ -32,21 +32,28 @@ void BroadcastToChildControls(ui::TWinControl& container, const ui::TMessage& me
   }
 }
 
+namespace {
+
+struct TChildBroadcast {
+  HWND Parent;
+  const ui::TMessage* Message;
+};
+
+BOOL CALLBACK SendToDirectChild(HWND child, LPARAM data) {
+  const auto& broadcast = *reinterpret_cast<const TChildBroadcast*>(data);
+  // The enumeration reaches grandchildren too; only direct children get it.
+  if (GetParent(child) == broadcast.Parent) {
+    SendMessageW(child, broadcast.Message->Msg, broadcast.Message->WParam, broadcast.Message->LParam);
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 void BroadcastToChildWindows(HWND window, const ui::TMessage& message) {
   if (!window) return;
-  struct Broadcast {
-    HWND Parent;
-    const ui::TMessage* Message;
-  } broadcast{window, &message};
-  EnumChildWindows(
-      window,
-      [](HWND child, LPARAM data) -> BOOL {
-        const auto& b = *reinterpret_cast<const Broadcast*>(data);
-        // The enumeration reaches grandchildren too; only direct children get it.
-        if (GetParent(child) == b.Parent) SendMessageW(child, b.Message->Msg, b.Message->WParam, b.Message->LParam);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&broadcast));
+  TChildBroadcast broadcast{window, &message};
+  EnumChildWindows(window, SendToDirectChild, reinterpret_cast<LPARAM>(&broadcast));
 }
 
 bool CanBeShown(const ui::TControl& control) {
