@@ -12,8 +12,8 @@
 #include "paint/bitmap32.h"
 #include "platform/handle_win.h"
 #include "skin/controls/bg_request.h"
+#include "skin/controls/common_data.h"
 #include "skin/controls/form_geometry.h"
-#include "skin/controls/skin_provider_data.h"
 #include "ui/application.h"
 #include "ui/component.h"
 #include "ui/font.h"
@@ -79,7 +79,7 @@ class TSkinProvider : public ui::TComponent {
   std::u16string_view ClassName() const override { return u"TSkinProvider"; }
 
   // ---- published properties ----
-  TProviderSkinData& SkinData() { return *FCommonData; }
+  TSkinScrollWndData& SkinData() { return *FCommonData; }
   bool DrawNonClientArea() const { return FDrawNonClientArea; }
   void SetDrawNonClientArea(bool value);
   bool DrawClientArea() const { return FDrawClientArea; }
@@ -167,7 +167,7 @@ class TSkinProvider : public ui::TComponent {
   bool ReducedSkinCommand(ui::TMessage& message);
   void SkinnedMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void AnswerBackground(TSkBgRequest& request);
-  void RemoveSkin();
+  void RemoveSkin(ui::TMessage& message);
   void HandleNcPaint(ui::TMessage& message);
   void HandleNcActivate(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void WithRedrawSuspended(ui::TMessage& message, const ui::TPassOn& oldWndProc);
@@ -180,7 +180,6 @@ class TSkinProvider : public ui::TComponent {
   void ChooseButtonImages();
   bool CacheValid() const;
   bool PaintingAllowed() const;
-  void PaintWindowlessChildren(HDC clientDc, const RECT& area);
 
   // Painting steps of PaintAll.
   void PaintTitle(paint::TBitmap32& cache, const TFrameGeometry& g);
@@ -191,7 +190,7 @@ class TSkinProvider : public ui::TComponent {
   HFONT CaptionFont();
 
   ui::TForm& form_;
-  std::unique_ptr<TProviderSkinData> FCommonData;
+  std::unique_ptr<TSkinScrollWndData> FCommonData;
   ui::TChainLink FLink;
   bool FDrawNonClientArea = true;
   bool FDrawClientArea = true;
