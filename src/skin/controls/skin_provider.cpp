@@ -1,6 +1,7 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
+#include "skin/controls/common_data_ops.h"
 #include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/skin_image.h"

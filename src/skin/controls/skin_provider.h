@@ -14,6 +14,7 @@
 #include "skin/controls/bg_request.h"
 #include "skin/controls/common_data.h"
 #include "skin/controls/form_geometry.h"
+#include "skin/data/skin_manager.h"
 #include "ui/application.h"
 #include "ui/component.h"
 #include "ui/font.h"
