@@ -16,21 +16,13 @@
 namespace vorlan::skin {
 namespace {
 
-// The left button went down on a title button and is not yet released
-// (one for the process: only one button can be held).
-bool ButtonPressed = false;
-
 // The skin command that asks a form where its client area starts.
 constexpr unsigned kClientOffsetCommand = 61;
+// The taskbar asks a window for its system menu.
+constexpr UINT kTaskbarSysMenuRequest = 0x313;
 
 TSkinCommand CommandOf(const ui::TMessage& message) {
   return static_cast<TSkinCommand>(HIWORD(static_cast<DWORD>(message.WParam)));
-}
-
-POINT WindowPoint(HWND window, LPARAM lparam) {
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  return POINT{GET_X_LPARAM(lparam) - outer.left, GET_Y_LPARAM(lparam) - outer.top};
 }
 
 }  // namespace
@@ -212,7 +204,8 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           if (data.BGChanged) PaintAll();
           break;
         case scMouseLeave:
-          ButtonPressed = false;
+          SetHotHT(0, true);
+          ClearButtonPressed();
           break;
         default:
           break;
@@ -265,6 +258,7 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
     case WM_SHOWWINDOW:
       oldWndProc(message);
       if (!message.WParam) {
+        KillAnimations();
         // Hidden: the next showing rebuilds the picture from nothing.
         data.FCacheBmp.reset();
         data.BGChanged = true;
@@ -289,9 +283,20 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       oldWndProc(message);
       return;
     case WM_NCHITTEST:
+    case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
-      if (HandleCloseSeam(message, oldWndProc)) return;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_MOUSELEAVE:
+    case WM_SYSCOMMAND:
+    case kTaskbarSysMenuRequest:
+      if (HandleTitleMessage(message, oldWndProc)) return;
+      break;
+    case WM_MOVE:
+      KillAnimations();
       break;
     default:
       break;
@@ -456,6 +461,7 @@ void TSkinProvider::HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWnd
 }
 
 void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  KillAnimations();
   TSkinScrollWndData& data = *FCommonData;
   RgnChanged = true;
   data.BGChanged = true;
@@ -470,38 +476,6 @@ void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndP
   UpdateRegion();
   RedrawFrame();
   RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
-}
-
-// Until the title buttons have their own handling, the close button is
-// found here and a click on it sends the close command.
-bool TSkinProvider::HandleCloseSeam(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
-  if (!FDrawNonClientArea || ButtonClose.ImageIndex < 0) return false;
-  switch (message.Msg) {
-    case WM_NCHITTEST: {
-      const POINT p = WindowPoint(form_.Handle(), message.LParam);
-      if (!PtInRect(&ButtonClose.Rect, p)) return false;
-      message.Result = HTCLOSE;
-      return true;
-    }
-    case WM_NCLBUTTONDOWN:
-      if (message.WParam != HTCLOSE) return false;
-      // Not passed on: the platform must not start its own caption tracking.
-      ButtonPressed = true;
-      message.Result = 0;
-      return true;
-    case WM_NCLBUTTONUP:
-      if (message.WParam != HTCLOSE || !ButtonPressed) {
-        ButtonPressed = false;
-        return false;
-      }
-      ButtonPressed = false;
-      message.Result = 0;
-      SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      return true;
-    default:
-      (void)oldWndProc;
-      return false;
-  }
 }
 
 }  // namespace vorlan::skin

@@ -230,14 +230,12 @@ void TSkinProvider::SaveTitleStrip(const paint::TBitmap32& cache, const TFrameGe
 }
 
 void TSkinProvider::PaintBorderIcons(paint::TBitmap32& cache) {
-  const TLoadedSkin& skin = FCommonData->SkinManager()->Skin;
   for (const TSkinCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
-    const TSkinImage image = SkinImage(skin, button->ImageIndex);
-    if (!image || IsRectEmpty(&button->Rect)) continue;
-    // A normal button of an inactive or disabled form shows faded.
-    const bool faded = button->State == 0 && (!FormActive || !form_.Enabled());
-    PaintMaskImage(cache, paint::TPoint{button->Rect.left, button->Rect.top}, button->State,
-                   paint::MakeCacheInfo(&cache, 0, 0), image, faded ? 2 : kMaskImageNormal);
+    if (button->ImageIndex < 0 || IsRectEmpty(&button->Rect)) continue;
+    // While a fade runs the picture keeps the normal frame under the fade window.
+    const bool fading = button->Timer && button->Timer->CurrentState >= 0;
+    const bool enabled = button != &ButtonClose || !SystemMenu || SystemMenu->EnabledClose();
+    DrawButton(cache, paint::TPoint{button->Rect.left, button->Rect.top}, *button, fading ? 0 : button->State, enabled);
   }
 }
 
