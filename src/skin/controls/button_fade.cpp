@@ -87,6 +87,8 @@ void TSkSBAnimation::OnAnimTimer() {
       return;
     }
     CheckMouseLeave();
+    // The mouse left: the form's reset has started the fade-out.
+    if (!Up) return;
     if (!top_shown_) {
       top_shown_ = true;
       UpdateForm(255);

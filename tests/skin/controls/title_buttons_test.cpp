@@ -1,4 +1,6 @@
 #include <windows.h>
+// (needs windows.h before it)
+#include <windowsx.h>
 
 #include <gtest/gtest.h>
 
@@ -102,7 +104,10 @@ TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
   SetActiveWindow(f.Window());
   PumpMessages();
   const POINT close = Centre(f.Provider().ButtonClose.Rect);
-  SendMessageW(f.Window(), WM_NCMOUSEMOVE, HTCLOSE, At(f.Window(), close));
+  const LPARAM over = At(f.Window(), close);
+  // The top of the fade checks that the mouse is still over the button.
+  SetCursorPos(GET_X_LPARAM(over), GET_Y_LPARAM(over));
+  SendMessageW(f.Window(), WM_NCMOUSEMOVE, HTCLOSE, over);
   ASSERT_EQ(f.Provider().CurrentHT, kHtClose);
   const auto fade = f.Provider().ButtonClose.Timer;
   ASSERT_NE(fade, nullptr);
@@ -112,8 +117,6 @@ TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
     fade->OnAnimTimer();
     EXPECT_EQ(fade->ShownAlpha(), 25 + 25 * tick) << "tick " << tick;
   }
-  // The cursor is not really over the button here: keep the hot state by
-  // checking the ninth tick's alpha before the mouse-leave check resets it.
   fade->OnAnimTimer();
   EXPECT_EQ(fade->ShownAlpha(), 255) << "the ninth tick";
 
