@@ -1,8 +1,6 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
-#include "skin/controls/common_data_ops.h"
-#include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/skin_image.h"
 
@@ -50,19 +48,14 @@ const char* ESkinProviderAbort::what() const noexcept {
 }
 
 TSkinProvider::TSkinProvider(ui::TComponent& owner)
-    : form_(FormOf(owner)), FCommonData(std::make_unique<TSkinScrollWndData>(form_, false)) {
+    : form_(FormOf(owner)), FCommonData(std::make_unique<TProviderSkinData>(form_)) {
   // One provider per form: a second one stays inert.
   if (form_.Perform(SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0) != 0) return;
   FCommonData->SetSkinSection(kFormSection);
   Attach();
-  // The manager's broadcasts reach a form with a provider only through this list.
-  if (TSkinWindowSystem* system = InstalledWindowSystem()) system->RegisterProviderForm(form_);
 }
 
-TSkinProvider::~TSkinProvider() {
-  if (!Attached()) return;
-  if (TSkinWindowSystem* system = InstalledWindowSystem()) system->UnregisterProviderForm(form_);
-}
+TSkinProvider::~TSkinProvider() = default;
 
 void TSkinProvider::Attach() {
   FLink = form_.WindowProc().Add(
@@ -72,7 +65,7 @@ void TSkinProvider::Attach() {
 void TSkinProvider::Loaded() {
   ui::TComponent::Loaded();
   if (!Attached()) return;
-  FCommonData->Loaded();
+  FCommonData->UpdateIndexes();
   if (FCommonData->Skinned()) LoadInit();
 }
 
@@ -199,7 +192,7 @@ void TSkinProvider::CalcItems() {
   TitleBtnsWidth = layout.TitleBtnsWidth;
 }
 
-paint::TColor TSkinProvider::FormColor() const { return BgColor(*FCommonData, 0); }
+paint::TColor TSkinProvider::FormColor() const { return FCommonData->BgColor(0); }
 
 void TSkinProvider::SetDrawNonClientArea(bool value) {
   if (value == FDrawNonClientArea) return;
