@@ -100,7 +100,13 @@ void TSkinEdit::PaintText(HDC dc) {
   TSkinCommonData& data = *FCommonData;
   const int a = BorderStyle() == TEditBorderStyle::bsNone ? 0 : (Ctl3D() ? 1 : 0) + 1;
   const int s = BorderStyle() == TEditBorderStyle::bsSingle ? 1 : 0;
-  const RECT rect{a + s, a + s, Width() - a - s, Height() - a};
+  RECT rect{a + s, a + s, Width() - a - s, Height() - a};
+  if (HandleAllocated()) {
+    // Where the platform's control puts the text while it has the focus.
+    const auto margins = static_cast<DWORD>(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
+    rect.left = FrameWidth() + LOWORD(margins);
+    rect.right = Width() - FrameWidth() - HIWORD(margins);
+  }
   constexpr UINT kFormat = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP;
   const std::u16string text = DisplayText();
   const TTextCanvas canvas{dc, TTextFont::Of(Font())};

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "paint/bitmap_gdi_win.h"
+#include "paint/block_copy.h"
 #include "paint/composite.h"
 #include "paint/fills.h"
 #include "paint/resample.h"
@@ -117,8 +118,9 @@ void TSkinCustomImage::DrawPicture(paint::TBitmap32& cache, const paint::TCacheI
   if (Stretch() && (place.Width() != work.Width() || place.Height() != work.Height())) {
     paint::TBitmap32 fitted(place.Width(), place.Height());
     paint::ResampleBitmap(work, fitted, place.Width(), paint::kFilterMitchell, place.Height());
-    if (work.Width() < 2) paint::SetAlphaRect(fitted, fitted.Bounds(), 255, paint::kNoColor);
     work = std::move(fitted);
+    // The filter's lobes touch the alpha too: a picture without alpha stays opaque.
+    if (!FPictureAlpha) paint::SetAlphaRect(work, work.Bounds(), 255, paint::kNoColor);
   }
   // Only the part inside the control is copied.
   const paint::TRect target =
@@ -126,6 +128,11 @@ void TSkinCustomImage::DrawPicture(paint::TBitmap32& cache, const paint::TCacheI
   if (target.IsEmpty()) return;
   const paint::TRect source =
       paint::MakeRect(target.Left - place.Left, target.Top - place.Top, target.Width(), target.Height());
+  if (!FPictureAlpha && FBlend == 0 && !FGrayed && !FReflected) {
+    // Opaque: the picture's pixels exactly, with no blend rounding.
+    paint::CopyBlock(cache, {target.Left, target.Top}, work, source);
+    return;
+  }
   paint::CopyImage32(target, source, cache, FReflected, FBlend, FGrayed ? kGrayBlendColor : paint::kNoColor, false,
                      parent, work);
 }

@@ -106,8 +106,9 @@ TEST(SkinnedWindow, ClientAreaMatchesItsGoldenPicture) {
   f.Form().SkinEdit1->SetText(u"306084");
   RedrawWindow(f.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   const paint::TBitmap32 picture = ClientPicture(f);
-  ASSERT_EQ(picture.Width(), 266);
-  ASSERT_EQ(picture.Height(), 242);
+  const RECT client = f.Form().ClientRect();
+  ASSERT_EQ(picture.Width(), client.right) << "the client area the frame leaves";
+  ASSERT_EQ(picture.Height(), client.bottom);
   const std::string path = testing::GoldenPath("main_window_client.bmp");
   if (testing::MakingGolden()) {
     testing::WriteBmp(path, picture);

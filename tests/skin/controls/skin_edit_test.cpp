@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
+
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_panel.h"
+#include "skin_test_controls.h"
 #include "skin_window_fixture.h"
 
 namespace vorlan::skin::test {
@@ -17,9 +21,9 @@ class SkinEditTest : public ::testing::Test {
     // EDIT: white, two frames of a one-pixel border side by side at
     // columns 8..11 (normal) and 12..15 (hot) of the master picture.
     edit = skin.Section(u"EDIT", 0x00FFFFFF, 0, 2);
+    skin.manager.InitConstantIndexes();
     const std::int32_t border = skin.Border(edit, paint::MakeRect(8, 0, 16, 4), 1);
     skin.manager.Skin.ma[static_cast<std::size_t>(border)].ImageCount = 2;
-    skin.manager.InitConstantIndexes();
   }
 
   TSkinEdit& MakeEdit(ShownForm& shown, int x, int y, std::u16string text) {
@@ -34,7 +38,6 @@ class SkinEditTest : public ::testing::Test {
   // The text area as the screen shows it now.
   static paint::TBitmap32 ClientOnScreen(TSkinEdit& e) {
     const RECT client = e.ClientRect();
-    paint::TBitmap32 picture(client.right, client.bottom);
     const platform::WindowDc screen(e.Handle());
     TBitmapDc copy(client.right, client.bottom, 0);
     BitBlt(copy.Dc(), 0, 0, client.right, client.bottom, screen.get(), 0, 0, SRCCOPY);
@@ -120,8 +123,8 @@ TEST_F(SkinEditTest, EditOnATranslucentPanelTakesThePanelsPictureAtItsCorners) {
   skin.Master().Row(0)[8] = paint::kKeyPixel;
   skin.manager.Skin.ma[static_cast<std::size_t>(skin.At(edit).BorderIndex)].CornerType = 1;
   skin.Section(u"PANEL", 0x0030C0F0, 50, 1);
-  skin.manager.InitConstantIndexes();
   TSkinPanel& panel = shown.form->Add<TSkinPanel>();
+  panel.SkinData().SetSkinSection(u"PANEL");
   panel.SetBounds(5, 5, 180, 80);
   panel.SetParent(shown.form.get());
   TSkinEdit& e = shown.form->Add<TSkinEdit>();

@@ -51,15 +51,13 @@ TEST_F(SkinPanelTest, TranslucentPanelBlendsOverTheFormAndFollowsMovesAndResizes
   ASSERT_TRUE(panel.SkinData().Skinned());
   EXPECT_EQ(panel.SkinData().SkinIndex, panelSection) << "the raised bevel chooses PANEL";
   ExpectBlendAt(shown, panel, "at first");
-  const std::uint32_t before = Print(panel).Pixel(5, 5);
 
   panel.SetBounds(37, 45, 60, 40);
   ExpectBlendAt(shown, panel, "after a move");
-  EXPECT_NE(Print(panel).Pixel(5, 5), before) << "the picture was rebuilt from the form's new place";
 
   panel.SetBounds(37, 45, 90, 55);
-  ASSERT_EQ(panel.SkinData().FCacheBmp->Width(), 90);
   ExpectBlendAt(shown, panel, "after a resize");
+  EXPECT_EQ(panel.SkinData().FCacheBmp->Width(), 90) << "rebuilt at the new size";
 }
 
 TEST_F(SkinPanelTest, ChildrenGetThePanelsPictureAndNotReadyParentsStopThem) {

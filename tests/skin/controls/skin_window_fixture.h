@@ -32,7 +32,7 @@ inline std::uint32_t BlendPixel(std::uint32_t parent, std::uint32_t child, int w
 struct ShownForm {
   explicit ShownForm(TestSkin& skin, int width = 160, int height = 120) {
     const std::int32_t section = skin.Section(u"FORM", kFormColor);
-    skin.Texture(section, paint::MakeRect(0, 0, 64, 64));
+    skin.Texture(section, paint::MakeRect(0, 0, 16, 16));
     form = ui::MakeOwned<SkinForm>(u"FORM");
     form->SetBounds(20, 20, width, height);
     form->BeginLoading();
