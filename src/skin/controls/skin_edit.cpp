@@ -104,8 +104,8 @@ void TSkinEdit::PaintText(HDC dc) {
   if (HandleAllocated()) {
     // Where the platform's control puts the text while it has the focus.
     const auto margins = static_cast<DWORD>(SendMessageW(Handle(), EM_GETMARGINS, 0, 0));
-    rect.left = FrameWidth() + LOWORD(margins);
-    rect.right = Width() - FrameWidth() - HIWORD(margins);
+    rect.left = FrameWidth() + LOWORD(margins) + s;
+    rect.right = Width() - FrameWidth() - HIWORD(margins) - s;
   }
   constexpr UINT kFormat = DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP;
   const std::u16string text = DisplayText();
