@@ -2,6 +2,15 @@
 //   vorlan-driver lookup NUMBER   types NUMBER into the edit box, clicks the
 //                                 search button, prints the window's place
 //   vorlan-driver end-session     tells the program the session ends
+//   vorlan-driver place           prints the window's place
+//   vorlan-driver focus-edit NUMBER
+//                                 activates the window, clicks into the edit
+//                                 box, types NUMBER, moves the mouse away
+//   vorlan-driver hover-button    moves the mouse over the search button
+//   vorlan-driver press-button    holds the left button down on it
+//   vorlan-driver release-button  releases it (the click runs the lookup)
+//                                 and returns when the lookup has ended
+//   vorlan-driver move-away       moves the mouse away from the controls
 //   vorlan-driver activate-other SECONDS
 //                                 shows a small window of its own away from
 //                                 the program's and gives it the activation,
@@ -39,7 +48,10 @@ BOOL CALLBACK CollectControl(HWND child, LPARAM param) {
   GetClassNameW(child, name, 64);
   const LONG style = GetWindowLongW(child, GWL_STYLE);
   if (_wcsicmp(name, L"Edit") == 0 && !(style & ES_MULTILINE) && IsWindowVisible(child)) found->edit = child;
-  if (_wcsicmp(name, L"Button") == 0 && IsWindowVisible(child)) found->button = child;
+  // The search button by its caption, whatever its window class.
+  wchar_t caption[64] = {};
+  GetWindowTextW(child, caption, 64);
+  if (std::wcsncmp(caption, L"Найти", 5) == 0 && IsWindowVisible(child)) found->button = child;
   return TRUE;
 }
 
@@ -48,17 +60,102 @@ bool Send(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, kSendTimeout, &result) != 0;
 }
 
-int Lookup(HWND form, const wchar_t* number) {
-  FoundControls found;
-  EnumChildWindows(form, CollectControl, reinterpret_cast<LPARAM>(&found));
-  if (!found.edit || !found.button) {
-    std::fprintf(stderr, "vorlan-driver: edit box or button not found\n");
-    return 3;
-  }
+void PrintPlace(HWND form) {
   RECT rect{};
   GetWindowRect(form, &rect);
   std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   std::fflush(stdout);
+}
+
+bool FindControls(HWND form, FoundControls& found) {
+  EnumChildWindows(form, CollectControl, reinterpret_cast<LPARAM>(&found));
+  if (found.edit && found.button) return true;
+  std::fprintf(stderr, "vorlan-driver: edit box or button not found\n");
+  return false;
+}
+
+// The centre of a window in its own client coordinates and on the screen.
+POINT ClientCentre(HWND window) {
+  RECT r{};
+  GetClientRect(window, &r);
+  return POINT{r.right / 2, r.bottom / 2};
+}
+
+POINT ScreenCentre(HWND window) {
+  POINT p = ClientCentre(window);
+  ClientToScreen(window, &p);
+  return p;
+}
+
+LPARAM Coordinates(POINT p) { return MAKELPARAM(p.x, p.y); }
+
+// The real cursor goes there (hover tracking asks where it is) and the
+// window under it hears of the move.
+void MoveMouseTo(HWND window, POINT client) {
+  POINT screen = client;
+  ClientToScreen(window, &screen);
+  SetCursorPos(screen.x, screen.y);
+  PostMessageW(window, WM_MOUSEMOVE, 0, Coordinates(client));
+}
+
+// Waits until the program's thread has handled everything posted so far.
+bool WaitIdle(HWND form) { return Send(form, WM_NULL, 0, 0); }
+
+// Over the banner, away from every control that reacts to the mouse.
+void MoveAway(HWND form) {
+  RECT client{};
+  GetClientRect(form, &client);
+  MoveMouseTo(form, POINT{client.right / 2, 40});
+  WaitIdle(form);
+}
+
+int FocusEdit(HWND form, const wchar_t* number) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  SetForegroundWindow(form);
+  const LPARAM at = Coordinates(ClientCentre(found.edit));
+  PostMessageW(found.edit, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageW(found.edit, WM_LBUTTONUP, 0, at);
+  WaitIdle(form);
+  for (const wchar_t* c = number; *c; ++c) Send(found.edit, WM_CHAR, *c, 1);
+  MoveAway(form);
+  return 0;
+}
+
+int HoverButton(HWND form) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  MoveMouseTo(found.button, ClientCentre(found.button));
+  WaitIdle(form);
+  return 0;
+}
+
+int PressButton(HWND form) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  const POINT centre = ScreenCentre(found.button);
+  SetCursorPos(centre.x, centre.y);
+  PostMessageW(found.button, WM_LBUTTONDOWN, MK_LBUTTON, Coordinates(ClientCentre(found.button)));
+  WaitIdle(form);
+  return 0;
+}
+
+int ReleaseButton(HWND form) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  PostMessageW(found.button, WM_LBUTTONUP, 0, Coordinates(ClientCentre(found.button)));
+  // The lookup runs in the program's loop: the wait ends with it.
+  if (!WaitIdle(form)) {
+    std::fprintf(stderr, "vorlan-driver: the click did not return in time\n");
+    return 4;
+  }
+  return 0;
+}
+
+int Lookup(HWND form, const wchar_t* number) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  PrintPlace(form);
   Send(found.edit, WM_SETFOCUS, 0, 0);
   for (const wchar_t* c = number; *c; ++c) Send(found.edit, WM_CHAR, *c, 1);
   // The click returns when the lookup has ended (it runs in the program's
@@ -125,7 +222,9 @@ int EndSession(HWND form) {
 
 int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS\n");
+    std::fprintf(stderr,
+                 "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS | place |\n"
+                 "       focus-edit NUMBER | hover-button | press-button | release-button | move-away\n");
     return 1;
   }
   HWND form = WaitForVisibleForm();
@@ -136,6 +235,18 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring command = argv[1];
   if (command == L"lookup" && argc >= 3) return Lookup(form, argv[2]);
   if (command == L"end-session") return EndSession(form);
+  if (command == L"place") {
+    PrintPlace(form);
+    return 0;
+  }
+  if (command == L"focus-edit" && argc >= 3) return FocusEdit(form, argv[2]);
+  if (command == L"hover-button") return HoverButton(form);
+  if (command == L"press-button") return PressButton(form);
+  if (command == L"release-button") return ReleaseButton(form);
+  if (command == L"move-away") {
+    MoveAway(form);
+    return 0;
+  }
   if (command == L"activate-other" && argc >= 3) return ActivateOther(form, _wtoi(argv[2]));
   std::fprintf(stderr, "vorlan-driver: unknown command\n");
   return 1;

@@ -77,13 +77,13 @@ void TMainForm::CreateComponents() {
   Memo1->SetBounds(0, 0, 0, 0);
   Memo1->SetText(kSampleCatalogueResponse);
 
-  SkinPanel1 = &Add<ui::TPanel>();
+  SkinPanel1 = &Add<skin::TSkinPanel>();
   SkinPanel1->SetName(u"SkinPanel1");
   SkinPanel1->SetParent(this);
   SkinPanel1->SetBounds(0, 135, 266, 107);
   SkinPanel1->SetAlign(ui::TAlign::alBottom);
 
-  SkinLabel1 = &Add<ui::TLabel>();
+  SkinLabel1 = &Add<skin::TSkinLabel>();
   SkinLabel1->SetName(u"SkinLabel1");
   SkinLabel1->SetParent(SkinPanel1);
   SkinLabel1->SetBounds(9, 13, 142, 13);
@@ -96,26 +96,27 @@ void TMainForm::CreateComponents() {
   SkinButton1->SetCaption(u"Найти по номеру " + FilmDatabaseDomain());
   SkinButton1->OnClick = [this](ui::TObject& sender) { SkinButton1Click(sender); };
 
-  SkinEdit1 = &Add<ui::TEdit>();
+  SkinEdit1 = &Add<skin::TSkinEdit>();
   SkinEdit1->SetName(u"SkinEdit1");
   SkinEdit1->SetParent(SkinPanel1);
   SkinEdit1->SetBounds(9, 32, 248, 21);
   SkinEdit1->SetColor(ui::clWhite);
   SkinEdit1->SetFont(TahomaEight(ui::clBlack));
 
-  SkinPanel2 = &Add<ui::TPanel>();
+  SkinPanel2 = &Add<skin::TSkinPanel>();
   SkinPanel2->SetName(u"SkinPanel2");
   SkinPanel2->SetParent(this);
   SkinPanel2->SetBounds(0, 0, 266, 135);
   SkinPanel2->SetAlign(ui::TAlign::alClient);
 
-  SkinImage1 = &Add<ui::TImage>();
+  SkinImage1 = &Add<skin::TSkinImage>();
   SkinImage1->SetName(u"SkinImage1");
   SkinImage1->SetParent(SkinPanel2);
   SkinImage1->SetBounds(1, 1, 264, 133);
   SkinImage1->SetAlign(ui::TAlign::alClient);
   SkinImage1->SetStretch(true);
   SkinImage1->SetProportional(true);
+  SkinImage1->SkinData().SetSkinSection(u"CHECKBOX");
 
   // The first manager of the process becomes the default one; it takes the
   // program's own skin, stored inside the program, when its settings are in.
@@ -169,9 +170,8 @@ void TMainForm::LoadIcons() {
 }
 
 void TMainForm::FormShow(ui::TObject&) {
-  paint::TBitmap32 picture = FetchBanner(services_.get_stream, Host(build_config::kPictureHost));
-  const RECT area = SkinImage1->ClientRect();
-  SkinImage1->SetPicture(FitBanner(picture, {area.right - area.left, area.bottom - area.top}));
+  // The image fits the picture into its area itself.
+  SkinImage1->SetPicture(FetchBanner(services_.get_stream, Host(build_config::kPictureHost)));
 }
 
 void TMainForm::FormCloseQuery(ui::TObject&, bool& can_close) {

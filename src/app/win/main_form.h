@@ -11,14 +11,14 @@
 #include "app/banner_fetch.h"
 #include "app/film_lookup.h"
 #include "http/http_client.h"
+#include "skin/controls/skin_edit.h"
+#include "skin/controls/skin_image.h"
+#include "skin/controls/skin_label.h"
+#include "skin/controls/skin_panel.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/data/skin_manager.h"
 #include "ui/button.h"
-#include "ui/edit.h"
 #include "ui/form.h"
-#include "ui/image.h"
-#include "ui/label.h"
-#include "ui/panel.h"
 #include "ui/popup_menu.h"
 #include "ui/tray_icon.h"
 
@@ -45,12 +45,12 @@ class TMainForm : public ui::TForm {
 
   // The components, in their creation order (owned by the form).
   ui::TMemo* Memo1 = nullptr;
-  ui::TPanel* SkinPanel1 = nullptr;
-  ui::TLabel* SkinLabel1 = nullptr;
+  skin::TSkinPanel* SkinPanel1 = nullptr;
+  skin::TSkinLabel* SkinLabel1 = nullptr;
   ui::TButton* SkinButton1 = nullptr;
-  ui::TEdit* SkinEdit1 = nullptr;
-  ui::TPanel* SkinPanel2 = nullptr;
-  ui::TImage* SkinImage1 = nullptr;
+  skin::TSkinEdit* SkinEdit1 = nullptr;
+  skin::TSkinPanel* SkinPanel2 = nullptr;
+  skin::TSkinImage* SkinImage1 = nullptr;
   std::unique_ptr<skin::TSkinManager> SkinManager1;
   skin::TSkinProvider* SkinProvider1 = nullptr;
   std::unique_ptr<http::THttpClient> HttpClient1;

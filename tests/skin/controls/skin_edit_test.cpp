@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+
+#include "skin/controls/skin_edit.h"
+#include "skin_test_controls.h"
+#include "skin_window_fixture.h"
+
+namespace vorlan::skin::test {
+namespace {
+
+// The red byte of a master pixel is 4 × its column.
+int Red(std::uint32_t pixel) { return static_cast<int>(pixel >> 16 & 0xFF); }
+
+class SkinEditTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(DefaultManager(), &skin.manager);
+    // EDIT: white, two frames of a one-pixel border side by side at
+    // columns 8..15 (normal) and 16..23 (hot) of the master picture.
+    edit = skin.Section(u"EDIT", 0x00FFFFFF, 0, 2);
+    skin.manager.InitConstantIndexes();
+    const std::int32_t border = skin.Border(edit, paint::MakeRect(8, 0, 16, 4), 1);
+    skin.manager.Skin.ma[static_cast<std::size_t>(border)].ImageCount = 2;
+  }
+
+  TSkinEdit& MakeEdit(ShownForm& shown, int x, int y, std::u16string text) {
+    TSkinEdit& e = shown.form->Add<TSkinEdit>();
+    e.SetBounds(x, y, 120, 21);
+    e.SetParent(shown.form.get());
+    e.SetFont(ui::TFont(u"Tahoma", -11, ui::clBlack));
+    e.SetText(text);
+    return e;
+  }
+
+  // The text area as the screen shows it now.
+  static paint::TBitmap32 ClientOnScreen(TSkinEdit& e) {
+    const RECT client = e.ClientRect();
+    const platform::WindowDc screen(e.Handle());
+    TBitmapDc copy(client.right, client.bottom, 0);
+    BitBlt(copy.Dc(), 0, 0, client.right, client.bottom, screen.get(), 0, 0, SRCCOPY);
+    GdiFlush();
+    return copy.Bitmap.Clone();
+  }
+
+  // The box around the dark (text) pixels.
+  static RECT TextBox(const paint::TBitmap32& picture) {
+    RECT box{INT_MAX, INT_MAX, -1, -1};
+    for (int y = 0; y < picture.Height(); ++y) {
+      for (int x = 0; x < picture.Width(); ++x) {
+        if ((picture.Pixel(x, y) >> 8 & 0xFF) > 0x80) continue;
+        box = RECT{std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x),
+                   std::max<LONG>(box.bottom, y)};
+      }
+    }
+    return box;
+  }
+
+  TestSkin skin;
+  std::int32_t edit = -1;
+};
+
+TEST_F(SkinEditTest, FocusSwitchesToTheHotFrameAndThePlatformPaintsTheTextInTheSamePlace) {
+  ShownForm shown(skin, 200, 100);
+  TSkinEdit& e = MakeEdit(shown, 10, 20, u"306084");
+  TSkinEdit& other = MakeEdit(shown, 10, 60, u"");
+  shown.Show();
+  ASSERT_EQ(e.SkinData().SkinIndex, edit) << "the EDIT section by default";
+  other.SetFocus();
+  UpdateWindow(shown.form->Handle());
+  RedrawWindow(e.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+  const paint::TBitmap32& cache = *e.SkinData().FCacheBmp;
+  ASSERT_EQ(cache.Width(), 120);
+  EXPECT_EQ(Red(cache.Pixel(0, 10)), 8 * 4) << "unfocused: the normal frame";
+  const RECT skinText = TextBox(ClientOnScreen(e));
+  ASSERT_GE(skinText.right, 0) << "the skin writes the text while unfocused";
+
+  e.SetFocus();
+  ASSERT_TRUE(e.Focused());
+  EXPECT_TRUE(e.SkinData().FFocused);
+  UpdateWindow(e.Handle());
+  EXPECT_EQ(Red(cache.Pixel(0, 10)), 16 * 4) << "focused: the hot frame";
+  EXPECT_EQ(Red(cache.Pixel(119, 10)), 23 * 4);
+  HideCaret(e.Handle());
+  SendMessageW(e.Handle(), EM_SETSEL, 0, 0);
+  RedrawWindow(e.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const RECT platformText = TextBox(ClientOnScreen(e));
+  EXPECT_EQ(platformText.top, skinText.top) << "the same place focused and unfocused";
+  EXPECT_EQ(platformText.left, skinText.left);
+  EXPECT_EQ(platformText.right, skinText.right);
+
+  other.SetFocus();
+  EXPECT_FALSE(e.SkinData().FFocused);
+  UpdateWindow(e.Handle());
+  EXPECT_EQ(Red(cache.Pixel(0, 10)), 8 * 4) << "back to the normal frame";
+}
+
+TEST_F(SkinEditTest, PasswordEditShowsOneBlackCirclePerCharacter) {
+  ShownForm shown(skin, 200, 100);
+  TSkinEdit& secret = MakeEdit(shown, 10, 20, u"abc");
+  secret.SetPasswordChar(kPasswordStar);
+  TSkinEdit& circles = MakeEdit(shown, 10, 60, u"\u25CF\u25CF\u25CF");
+  shown.Show();
+  EXPECT_EQ(secret.DisplayText(), u"\u25CF\u25CF\u25CF");
+  EXPECT_EQ(secret.Text(), u"abc") << "the text itself stays";
+  const paint::TBitmap32 a = Print(secret), b = Print(circles);
+  ASSERT_EQ(a.Width(), b.Width());
+  int dark = 0;
+  // The text areas (the frames stand over different parts of the form).
+  for (int y = 2; y < a.Height() - 2; ++y) {
+    for (int x = 2; x < a.Width() - 2; ++x) {
+      ASSERT_EQ(a.Pixel(x, y), b.Pixel(x, y)) << x << "," << y;
+      if ((a.Pixel(x, y) & 0xFF) < 0x40) ++dark;
+    }
+  }
+  EXPECT_GT(dark, 10) << "the circles are drawn";
+}
+
+}  // namespace
+}  // namespace vorlan::skin::test
