@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/controls/glow.h"
+
 namespace vorlan::skin {
 namespace {
 
@@ -20,6 +22,8 @@ std::vector<ISkinForm*> AsSkinForms(const std::vector<ui::TForm*>& forms) {
 std::vector<ISkinForm*> TSkinWindowSystem::ApplicationForms() { return AsSkinForms(ui::LiveForms()); }
 
 std::vector<ISkinForm*> TSkinWindowSystem::ProviderForms() { return AsSkinForms(provider_forms_); }
+
+void TSkinWindowSystem::RemoveAllGlows() { DestroyAllGlows(true); }
 
 void TSkinWindowSystem::RegisterProviderForm(ui::TForm& form) {
   if (std::find(provider_forms_.begin(), provider_forms_.end(), &form) == provider_forms_.end()) {

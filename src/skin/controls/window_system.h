@@ -16,6 +16,7 @@ class TSkinWindowSystem : public ISkinWindowSystem {
   std::vector<ISkinForm*> ApplicationForms() override;
   std::vector<ISkinForm*> ProviderForms() override;
   std::vector<ISkinForeignWindow*> HookedWindows() override { return {}; }
+  void RemoveAllGlows() override;
 
   // A skin provider takes its form over, or lets it go.
   void RegisterProviderForm(ui::TForm& form);
