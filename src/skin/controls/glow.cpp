@@ -11,6 +11,7 @@
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_mask.h"
 #include "skin/draw/skin_image.h"
+#include "ui/application.h"
 
 namespace vorlan::skin {
 namespace {

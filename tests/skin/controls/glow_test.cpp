@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 
 #include "live_handles.h"
 #include "platform/program_messages.h"
@@ -91,7 +92,8 @@ TEST_F(Glow, WindowLiesAroundTheControlByTheImageBordersLessTheMargin) {
   EXPECT_NE(effect.AlphaBmp->Pixel(0, 0), 0u) << "the glow image is painted over the picture";
 
   const LONG_PTR ex = GetWindowLongPtrW(glow, GWL_EXSTYLE);
-  for (const LONG_PTR bit : {WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE}) {
+  for (const LONG_PTR bit :
+       std::initializer_list<LONG_PTR>{WS_EX_LAYERED, WS_EX_TRANSPARENT, WS_EX_TOOLWINDOW, WS_EX_NOACTIVATE}) {
     EXPECT_NE(ex & bit, 0) << std::hex << bit;
   }
   EXPECT_TRUE(IsWindowVisible(glow));
