@@ -8,7 +8,7 @@
 namespace vorlan::skin {
 namespace {
 
-std::int32_t Nearest(double v) { return static_cast<std::int32_t>(paint::RoundHalfEven(v)); }
+std::int32_t Nearest(double v) { return static_cast<std::int32_t>(paint::px::RoundHalfEven(v)); }
 
 }  // namespace
 
