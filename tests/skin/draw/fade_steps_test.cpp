@@ -70,8 +70,9 @@ TEST(FadeSteps, FreshRunsTakeTheirTicksAndReachTheirEnd) {
     EXPECT_EQ(run.Levels.back(), r.lastLevel);
     // The level moves one way only.
     for (std::size_t i = 1; i < run.Levels.size(); ++i) {
-      if (r.target == kFadeToHot) EXPECT_GE(run.Levels[i], run.Levels[i - 1]) << "frame " << i;
-      if (r.target == kFadeToNormal) EXPECT_LE(run.Levels[i], run.Levels[i - 1]) << "frame " << i;
+      const bool rising = run.Levels[i] >= run.Levels[i - 1];
+      const bool falling = run.Levels[i] <= run.Levels[i - 1];
+      EXPECT_TRUE(r.target == kFadeToHot ? rising : falling) << "frame " << i;
     }
     EXPECT_EQ(run.GlowEnded, r.target == kFadeToNormal) << "only a fade to normal ends the glow";
   }
