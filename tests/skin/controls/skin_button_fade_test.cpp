@@ -33,6 +33,8 @@ TEST_F(ButtonFade, HoverFadesToTheHotPictureTickByTickAndLeavingFadesBack) {
   GiveTheButtonAGlow();
   TSkinButton& b = MakeButton(90, 26, u"Search");
   Show();
+  SetFocus(panel->Handle());  // a focused button is hot already
+  ASSERT_EQ(b.CurrentState(), kButtonNormal);
   const paint::TBitmap32 normal = Picture().Clone();
   TSkinCommonData& d = b.SkinData();
 
@@ -77,6 +79,8 @@ TEST_F(ButtonFade, HoverFadesToTheHotPictureTickByTickAndLeavingFadesBack) {
 TEST_F(ButtonFade, TurningRoundMidWayStartsFromTheFrameShownAndAnimationsCanBeSwitchedOff) {
   TSkinButton& b = MakeButton(90, 26, u"Search");
   Show();
+  SetFocus(panel->Handle());  // a focused button is hot already
+  ASSERT_EQ(b.CurrentState(), kButtonNormal);
   const paint::TBitmap32 normal = Picture().Clone();
   TSkinCommonData& d = b.SkinData();
   MoveMouse(b, 10, 10);
