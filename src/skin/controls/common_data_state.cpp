@@ -114,7 +114,17 @@ void UpdateCtrlSkinState(TSkinCommonData& data, bool notifyChildren) {
   if (notifyChildren && target != nullptr) detail::SendToChildren(*target, scGetCtrlState, 1);
 }
 
-void StopAnimation(TSkinCommonData& data) { data.AnimTimer.reset(); }
+void StopAnimation(TSkinCommonData& data) {
+  ReapStoppedTimers();
+  if (!data.AnimTimer) return;
+  data.AnimTimer->Stop();
+  // Stopped from inside its own frame: it goes once the frame has returned.
+  if (data.AnimTimer->Executing) {
+    KeepUntilReaped(std::move(data.AnimTimer));
+  } else {
+    data.AnimTimer.reset();
+  }
+}
 
 bool ShouldBeHot(const TSkinCommonData& data) {
   const ui::TControl* target = data.Target();

@@ -6,7 +6,10 @@
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/common_handlers.h"
 #include "skin/controls/control_seams.h"
+#include "skin/controls/glow.h"
+#include "skin/controls/state_fade.h"
 #include "skin/data/skin_manager.h"
+#include "ui/application.h"
 
 namespace vorlan::skin {
 namespace {
@@ -102,7 +105,7 @@ void TSkinButton::SetButtonStyle(bool isDefault) {
 std::int32_t TSkinButton::CurrentState() const {
   const TSkinCommonData& data = *FCommonData;
   bool pushed = forced_pressed_;
-  if (HandleAllocated() && (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) pushed = true;
+  if (!releasing_ && HandleAllocated() && (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0) pushed = true;
   // A mouse press shows pushed only while the mouse is over the button; a
   // key press (Space) always.
   if (pushed && (data.FMouseAbove || !FMouseClicked || NoMouseHover(data))) return kButtonPressed;
@@ -115,14 +118,29 @@ std::int32_t TSkinButton::CurrentState() const {
 
 void TSkinButton::Repaint() { FCommonData->Invalidate(true); }
 
-void TSkinButton::ChangeState(bool withGlow) {
-  TSkinCommonData& data = *FCommonData;
-  data.Invalidate();
-  if (!data.FMouseAbove) {
-    UpdateGlow(data, false, false);
-  } else if (withGlow) {
-    UpdateGlow(data, true, false);
+bool TSkinButton::EventAnimated(TSkinAnimatEvent event) const {
+  if ((FAnimatEvents & event) != 0) return true;
+  if ((FAnimatEvents & aeGlobalDef) == 0) return false;
+  const TSkinManager* manager = FCommonData->SkinManager();
+  if (manager == nullptr) return false;
+  const auto& events = manager->AnimEffects().Buttons.Events;
+  switch (event) {
+    case aeMouseEnter:
+      return events[beMouseEnter];
+    case aeMouseLeave:
+      return events[beMouseLeave];
+    case aeMouseDown:
+      return events[beMouseDown];
+    case aeMouseUp:
+      return events[beMouseUp];
+    default:
+      return false;
   }
+}
+
+void TSkinButton::ChangeState(std::int32_t target, bool withGlow, TSkinAnimatEvent event) {
+  const bool allowed = EventAnimated(event) && !SkinChanging() && !ui::Application().Terminated();
+  AnimateState(*FCommonData, target, PictureFadeFrame, withGlow, false, allowed);
 }
 
 void TSkinButton::WndProc(ui::TMessage& message) {
@@ -200,7 +218,11 @@ void TSkinButton::MouseDownLeft() {
   FMouseClicked = true;
   if (!FDown) {
     RegionChanged = true;
-    ChangeState(false);
+    // The platform pushes the button after this message: its new picture is
+    // the pressed one already.
+    forced_pressed_ = true;
+    ChangeState(kButtonPressed, false, aeMouseDown);
+    forced_pressed_ = false;
   }
 }
 
@@ -208,7 +230,7 @@ void TSkinButton::MouseUpLeft() {
   TSkinCommonData& data = *FCommonData;
   if (!Enabled() || !FMouseClicked) return;
   FMouseClicked = false;
-  if (data.AnimTimer) {
+  if (AnimationRunning(data)) {
     // A fade still under way is cut: the pressed look is shown at once.
     StopAnimation(data);
     data.BGChanged = true;
@@ -219,7 +241,13 @@ void TSkinButton::MouseUpLeft() {
   Sleep(kReleasePauseMs);
   data.FUpdating = false;
   RegionChanged = true;
-  if (data.FMouseAbove) ChangeState(true);
+  if (data.FMouseAbove) {
+    // The platform releases the button after this message: its new
+    // picture is the hot one already.
+    releasing_ = true;
+    ChangeState(kButtonHot, true, aeMouseUp);
+    releasing_ = false;
+  }
 }
 
 void TSkinButton::PushedStateChanging(ui::TMessage& message) {
@@ -252,7 +280,13 @@ bool TSkinButton::BeforeFramework(ui::TMessage& message) {
       if (!Visible() || !Enabled()) return false;
       CommonWndProc(message, data);
       ui::TButton::WndProc(message);
-      data.Invalidate();
+      if (AnimationRunning(data)) {
+        // The fade takes the focused look from its next frame on.
+        data.BGChanged = true;
+        data.AnimTimer->Tick();
+      } else {
+        data.Invalidate();
+      }
       return true;
     case WM_KILLFOCUS:
       if (!Visible() || !Enabled()) return false;
@@ -277,7 +311,7 @@ bool TSkinButton::BeforeFramework(ui::TMessage& message) {
     case WM_ERASEBKGND:
       if (Visible() && message.WParam != 0 && data.FCacheBmp && !data.Updating()) {
         if (data.BGChanged) PrepareCache();
-        if (data.CacheValid() && !data.AnimTimer) {
+        if (data.CacheValid() && !AnimationRunning(data)) {
           paint::ShowBitmap(reinterpret_cast<HDC>(message.WParam), {0, 0}, *data.FCacheBmp);
         }
       }
@@ -304,7 +338,7 @@ bool TSkinButton::BeforeFramework(ui::TMessage& message) {
         if (OnMouseEnter) OnMouseEnter(*this);
         data.BGChanged = false;
         data.FMouseAbove = true;
-        ChangeState(true);
+        ChangeState(kButtonHot, true, aeMouseEnter);
       }
       return false;
     case platform::CM_MOUSELEAVE:
@@ -312,7 +346,7 @@ bool TSkinButton::BeforeFramework(ui::TMessage& message) {
         if (OnMouseLeave) OnMouseLeave(*this);
         data.BGChanged = false;
         data.FMouseAbove = false;
-        ChangeState(false);
+        ChangeState(kButtonNormal, false, aeMouseLeave);
       }
       return false;
     case WM_LBUTTONDOWN:

@@ -91,9 +91,10 @@ class TSkinButton : public ui::TButton {
   void MouseDownLeft();
   void MouseUpLeft();
   void PushedStateChanging(ui::TMessage& message);
-  // A state change: the fade of the effects layer goes here; until then the
-  // picture is redone at once and the glow follows the mouse.
-  void ChangeState(bool withGlow);
+  // A state change: a fade to the picture of `target` when the event may
+  // animate, else the picture is redone at once; the glow follows.
+  void ChangeState(std::int32_t target, bool withGlow, TSkinAnimatEvent event);
+  bool EventAnimated(TSkinAnimatEvent event) const;
   void Repaint();
   bool Destroying() const { return IsDestroying(); }
 
@@ -129,6 +130,7 @@ class TSkinButton : public ui::TButton {
  private:
   bool FWordWrap = true;
   bool forced_pressed_ = false;     // the release paints the pressed look once more
+  bool releasing_ = false;          // the platform's pushed state is about to end
   std::int32_t region_state_ = -1;  // the state whose corners the region follows
 };
 

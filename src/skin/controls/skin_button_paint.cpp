@@ -81,7 +81,7 @@ bool TSkinButton::PrepareCache() {
   const paint::TPoint at{Left(), Top()};
   PaintControlSkin(data, parent, state, cache.Bounds(), at, cache, true, data.HotTexture, data.Texture);
   if (const TSkinImage border = BorderImage(data)) {
-    if (RegionChanged && MakesRegion(border) && !data.AnimTimer) {
+    if (RegionChanged && MakesRegion(border) && !AnimationRunning(data)) {
       FRegion =
           RegionWithout(cache.Width(), cache.Height(), BorderCornerHoles(border, cache.Width(), cache.Height(), state));
       region_state_ = state;
@@ -142,7 +142,7 @@ void TSkinButton::ApplyRegion() {
 void TSkinButton::PaintHandler(HDC dc, bool printing) {
   TSkinCommonData& data = *FCommonData;
   if (dc == nullptr || (AnimationInProgress() && !printing)) return;
-  if (data.Updating() || data.AnimTimer) return;
+  if (data.Updating() || AnimationRunning(data)) return;
   RECT parentClient{0, 0, 0, 0};
   if (Parent() != nullptr) parentClient = Parent()->ClientRect();
   RECT inside{};

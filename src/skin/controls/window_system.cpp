@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/controls/glow.h"
 #include "skin/controls/sys_color_substitution.h"
 #include "skin/data/skin_manager.h"
 #include "ui/application.h"
@@ -53,6 +54,8 @@ void TSkinWindowSystem::SetSysColorSubstitution(bool on) { SwitchSysColorSubstit
 std::vector<ISkinForm*> TSkinWindowSystem::ApplicationForms() { return AsSkinForms(ui::LiveForms()); }
 
 std::vector<ISkinForm*> TSkinWindowSystem::ProviderForms() { return AsSkinForms(provider_forms_); }
+
+void TSkinWindowSystem::RemoveAllGlows() { DestroyAllGlows(true); }
 
 void TSkinWindowSystem::RegisterProviderForm(ui::TForm& form) {
   if (std::find(provider_forms_.begin(), provider_forms_.end(), &form) == provider_forms_.end()) {

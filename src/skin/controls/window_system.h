@@ -24,6 +24,7 @@ class TSkinWindowSystem : public ISkinWindowSystem {
   std::vector<ISkinForm*> ApplicationForms() override;
   std::vector<ISkinForm*> ProviderForms() override;
   std::vector<ISkinForeignWindow*> HookedWindows() override;
+  void RemoveAllGlows() override;
 
   // The window-creation hook and, when the default manager asks for it, the
   // system-colour substitution; both go with UnInstallHook.

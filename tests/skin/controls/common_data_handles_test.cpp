@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "live_handles.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -13,38 +14,6 @@ using Panel = Skinned<ui::TPanel>;
 using Box = Skinned<ui::TWinControl>;
 using Edit = Skinned<ui::TEdit>;
 using Label = Skinned<ui::TLabel>;
-
-// Live GDI objects of the process. The system counts them; where it does
-// not (Wine answers 0), every handle index is probed, which finds the same
-// objects because a GDI handle is also found by its index alone there.
-std::size_t LiveGdiObjects() {
-  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  std::size_t live = 0;
-  for (std::uintptr_t index = 1; index < 0x10000; ++index) {
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
-  }
-  return live;
-}
-
-BOOL CALLBACK CountWindow(HWND window, LPARAM count) {
-  ++*reinterpret_cast<std::size_t*>(count);
-  EnumChildWindows(window, CountWindow, count);
-  return TRUE;
-}
-
-// Live windows of this thread (all of them children included), where the
-// system does not count USER objects.
-std::size_t LiveUserObjects() {
-  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return counted;
-  std::size_t live = 0;
-  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&live));
-  return live;
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
 
 // A skinned tree, shown and painted (caches, copies to the screen, a
 // background drawn into a context), then freed.
