@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "skin/controls/skin_menus.h"
+
 namespace vorlan::skin {
 namespace {
 
@@ -18,6 +20,10 @@ std::vector<ISkinForm*> AsSkinForms(const std::vector<ui::TForm*>& forms) {
 }  // namespace
 
 std::vector<ISkinForm*> TSkinWindowSystem::ApplicationForms() { return AsSkinForms(ui::LiveForms()); }
+
+std::unique_ptr<ISkinableMenus> TSkinWindowSystem::CreateSkinableMenus(TSkinManager& manager) {
+  return std::make_unique<TSkinableMenus>(manager);
+}
 
 std::vector<ISkinForm*> TSkinWindowSystem::ProviderForms() { return AsSkinForms(provider_forms_); }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "skin/data/broadcast.h"
@@ -16,6 +17,7 @@ class TSkinWindowSystem : public ISkinWindowSystem {
   std::vector<ISkinForm*> ApplicationForms() override;
   std::vector<ISkinForm*> ProviderForms() override;
   std::vector<ISkinForeignWindow*> HookedWindows() override { return {}; }
+  std::unique_ptr<ISkinableMenus> CreateSkinableMenus(TSkinManager& manager) override;
 
   // A skin provider takes its form over, or lets it go.
   void RegisterProviderForm(ui::TForm& form);

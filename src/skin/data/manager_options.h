@@ -44,7 +44,7 @@ struct TSkAnimEffects {
 // character height, as in a logical font).
 struct TSkMenuFont {
   std::u16string Name = u"Tahoma";
-  std::int32_t Height = -11;  // Tahoma 8 points at 96 pixels per inch
+  std::int32_t Height = -11;                      // Tahoma 8 points at 96 pixels per inch
   paint::TColor Color = paint::SystemColorOf(8);  // the window-text colour
   bool Bold = false;
   friend bool operator==(const TSkMenuFont&, const TSkMenuFont&) = default;
