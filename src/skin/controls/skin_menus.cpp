@@ -6,6 +6,7 @@
 #include "paint/bitmap_gdi_win.h"
 #include "platform/handle_win.h"
 #include "skin/controls/skin_menus_parts.h"
+#include "skin/controls/skin_text_draw.h"
 #include "skin/draw/border_mask.h"
 #include "skin/draw/section.h"
 #include "skin/draw/skin_image.h"

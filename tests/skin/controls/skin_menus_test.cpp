@@ -132,7 +132,7 @@ TEST(SkinMenus, HooksKeepTheItemsOwnHandlersAndFollowSkinnedPopups) {
 
 TEST(SkinMenus, ManagerHooksOnActivationAndUnhooksOnRemoval) {
   const TSkinWindowSystemInstallation installation;
-  TSkinManager manager;  // a second manager: not the default unless made so
+  TSkinManager manager;
   ASSERT_NE(manager.SkinableMenus(), nullptr) << "the window layer gives every manager a painter";
   auto form = ui::MakeOwned<ui::TForm>();
   ui::TPopupMenu& menu = form->Add<ui::TPopupMenu>();
@@ -140,7 +140,8 @@ TEST(SkinMenus, ManagerHooksOnActivationAndUnhooksOnRemoval) {
   manager.SkinableMenus()->UpdateMenus(true);
   EXPECT_TRUE(item.OnAdvancedDrawItem && menu.OwnerDraw);
   manager.SetSkinnedPopups(false);
-  if (manager.IsDefault()) EXPECT_FALSE(menu.OwnerDraw) << "switching SkinnedPopups off unhooks at once";
+  ASSERT_TRUE(manager.IsDefault());
+  EXPECT_FALSE(menu.OwnerDraw) << "switching SkinnedPopups off unhooks at once";
   manager.SkinableMenus()->SetActive(false);
   EXPECT_FALSE(item.OnAdvancedDrawItem);
 }
