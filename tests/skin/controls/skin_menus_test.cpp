@@ -177,14 +177,17 @@ TEST(SkinMenus, DisabledItemKeepsFortyPercentOverTheBackground) {
   const platform::UniqueMemoryDc mem(CreateCompatibleDC(nullptr));
   paint::TBitmap32 target = paint::NewBitmap32(100, 24);
   const platform::SelectGuard select(mem.get(), static_cast<HBITMAP>(target.NativeHandle()));
-  f.painter.GetMenuInfo(f.Item(0), 106, nullptr, mem.get(), 100);
+  const TSkMenuInfo* info = f.painter.GetMenuInfo(f.Item(0), 106, nullptr, mem.get(), 100);
+  ASSERT_NE(info, nullptr);
+  const std::uint32_t bg = info->Bmp->Row(12 + 3)[98 + 3];  // the picture holds the frame around the items
   f.painter.SkinAdvancedDrawItem(f.Item(3), mem.get(), RECT{0, 0, 100, 24}, ODS_GRAYED);
   GdiFlush();
   const std::uint32_t p = target.Row(12)[98];
-  const int red = (p >> 16) & 0xFF, green = (p >> 8) & 0xFF;
-  // 0.4 × 255 + 0.6 × 0xE0 for red; 0.6 × 0xE0 for green.
-  EXPECT_NEAR(red, static_cast<int>(0.4 * 255 + 0.6 * 0xE0), 1);
-  EXPECT_NEAR(green, static_cast<int>(0.6 * 0xE0), 1);
+  for (int shift : {0, 8, 16}) {
+    const int item = shift == 16 ? 255 : 0, under = static_cast<int>((bg >> shift) & 0xFF);
+    // trunc(under − (under − item) × 0.4): 40 percent of the red item over 60 percent of the background.
+    EXPECT_EQ(static_cast<int>((p >> shift) & 0xFF), static_cast<int>(under - (under - item) * 0.4)) << shift;
+  }
   f.painter.SkinAdvancedDrawItem(f.Item(0), mem.get(), RECT{0, 0, 100, 24}, 0);
   GdiFlush();
   EXPECT_EQ(target.Row(12)[98] & 0x00FFFFFFu, 0x00FF0000u) << "an enabled item shows its own colour";
