@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "skin/controls/glow.h"
+#include "skin/controls/skin_menus.h"
 #include "skin/controls/sys_color_substitution.h"
 #include "skin/data/skin_manager.h"
 #include "ui/application.h"
@@ -52,6 +53,10 @@ void TSkinWindowSystem::RemoveApplicationHook() { app_hook_.reset(); }
 void TSkinWindowSystem::SetSysColorSubstitution(bool on) { SwitchSysColorSubstitution(on); }
 
 std::vector<ISkinForm*> TSkinWindowSystem::ApplicationForms() { return AsSkinForms(ui::LiveForms()); }
+
+std::unique_ptr<ISkinableMenus> TSkinWindowSystem::CreateSkinableMenus(TSkinManager& manager) {
+  return std::make_unique<TSkinableMenus>(manager);
+}
 
 std::vector<ISkinForm*> TSkinWindowSystem::ProviderForms() { return AsSkinForms(provider_forms_); }
 

@@ -25,6 +25,7 @@ class TSkinWindowSystem : public ISkinWindowSystem {
   std::vector<ISkinForm*> ProviderForms() override;
   std::vector<ISkinForeignWindow*> HookedWindows() override;
   void RemoveAllGlows() override;
+  std::unique_ptr<ISkinableMenus> CreateSkinableMenus(TSkinManager& manager) override;
 
   // The window-creation hook and, when the default manager asks for it, the
   // system-colour substitution; both go with UnInstallHook.

@@ -1,13 +1,17 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "skin/data/skin_commands.h"
+#include "skin/data/skinable_menus_link.h"
 
 // How the manager reaches every form and control with a skin command. The
 // window framework implements these views of its windows; tests use fakes.
 namespace vorlan::skin {
+
+class TSkinManager;
 
 class ISkinControl {
  public:
@@ -67,6 +71,8 @@ class ISkinWindowSystem {
   virtual void RemoveApplicationHook() {}
   // The skin's colours stand in for the system colours (or stop doing so).
   virtual void SetSysColorSubstitution(bool /*on*/) {}
+  // The menu painter of a new manager; none where menus are not skinned.
+  virtual std::unique_ptr<ISkinableMenus> CreateSkinableMenus(TSkinManager& /*manager*/) { return nullptr; }
 };
 
 // The three passes: application forms (last to first), then provider forms,

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "paint/colors.h"
+
 // The option groups of the skin manager with their defaults.
 namespace vorlan::skin {
 
@@ -38,8 +40,22 @@ struct TSkAnimEffects {
   TSkBtnEffects Buttons;
 };
 
+// A font as the menu settings describe it; height in pixels (negative: the
+// character height, as in a logical font).
+struct TSkMenuFont {
+  std::u16string Name = u"Tahoma";
+  std::int32_t Height = -11;                      // Tahoma 8 points at 96 pixels per inch
+  paint::TColor Color = paint::SystemColorOf(8);  // the window-text colour
+  bool Bold = false;
+  friend bool operator==(const TSkMenuFont&, const TSkMenuFont&) = default;
+};
+
 struct TSkMenuSupport {
   std::u16string IcoLineSkin;  // "ICOLINE" when empty after loading
+  std::int32_t ExtraLineWidth = 32;
+  bool UseExtraLine = false;
+  TSkMenuFont ExtraLineFont;
+  std::uint8_t AlphaBlend = 255;
 };
 
 struct TSkinEffects {

@@ -27,10 +27,12 @@ TSkinManager::TSkinManager() : FMessageBox(&PlatformSkinMessageBox()) {
     g_default_manager = this;
     if (ISkinWindowSystem* system = SkinWindowSystem()) system->InstallApplicationHook();
   }
+  if (ISkinWindowSystem* system = SkinWindowSystem()) FSkinableMenus = system->CreateSkinableMenus(*this);
 }
 
 TSkinManager::~TSkinManager() {
   SetActive(false);
+  if (FSkinableMenus) FSkinableMenus->SetActive(false);
   FExtendedBorders = false;
   if (g_default_manager == this) {
     if (ISkinWindowSystem* system = SkinWindowSystem()) system->RemoveApplicationHook();
@@ -77,6 +79,14 @@ void TSkinManager::SetActive(bool value) {
   InitConstantIndexes();
   UpdateDialogFlag();
   Fire(OnDeactivate);
+}
+
+void TSkinManager::SetSkinnedPopups(bool value) {
+  if (value == FSkinnedPopups) return;
+  FSkinnedPopups = value;
+  // Switching off also takes the painter off the menus: owner-drawn items
+  // without a skin would show nothing.
+  if (FSkinableMenus && FSkinableMenus->Active() && IsDefault() && !FLoading) FSkinableMenus->InitItems(true);
 }
 
 void TSkinManager::SetSkinDirectory(std::u16string_view value) {
@@ -190,6 +200,7 @@ void TSkinManager::ApplySkin(bool repaint) {
     system->InstallHook();
     GlobalHookInstalled = true;
   }
+  if (FSkinableMenus && IsDefault()) FSkinableMenus->UpdateMenus(FActive);
   if (repaint) RepaintForms(false);
 }
 
@@ -200,6 +211,7 @@ void TSkinManager::RemoveSkin() {
   if (system && GlobalHookInstalled) system->UnInstallHook();
   GlobalHookInstalled = false;
   Skin.CommonSkinData.Active = false;
+  if (FSkinableMenus) FSkinableMenus->SetActive(false);
   Broadcast(scRemoveSkin, Self());
   Skin.FreeMasks();
   Skin.gd.clear();

@@ -19,6 +19,7 @@
 #include "skin/data/shadow_templates.h"
 #include "skin/data/skin_options.h"
 #include "skin/data/skin_package.h"
+#include "skin/data/skinable_menus_link.h"
 
 // The skin manager: chooses, loads, recolours and announces the skin of the
 // application.
@@ -66,7 +67,7 @@ class TSkinManager {
   bool ExtendedBorders() const { return FExtendedBorders; }
   void SetExtendedBorders(bool value);
   bool SkinnedPopups() const { return FSkinnedPopups; }
-  void SetSkinnedPopups(bool value) { FSkinnedPopups = value; }
+  void SetSkinnedPopups(bool value);
   const TSkinningRules& SkinningRules() const { return FSkinningRules; }
   void SetSkinningRules(const TSkinningRules& rules);
   const std::u16string& CommonSections() const { return FCommonSections; }
@@ -92,6 +93,16 @@ class TSkinManager {
   void SetIsDefault(bool value);
 
   TNotifyEvent OnActivate, OnDeactivate, OnBeforeChange, OnAfterChange, OnSkinLoading, OnSkinListChanged;
+  // The extra line of a popup whose first item is named "SkinSelectItem".
+  std::function<void(std::u16string_view first_item, TSkMenuExtraLine& line)> OnGetMenuExtraLineData;
+  // An item's font before it is measured and drawn (state 0 measuring, else
+  // the drawing state); a changed colour makes the text plain.
+  std::function<void(std::u16string_view item, std::int32_t state, TSkMenuFont& font)> OnGetPopupItemData;
+  // A standard dialog is being taken over (its window).
+  std::function<void(std::intptr_t window)> OnSysDlgInit;
+
+  // The skinned-menu painter, when the window layer provides one.
+  ISkinableMenus* SkinableMenus() const { return FSkinableMenus.get(); }
 
   // ---- the loaded skin ----
   TLoadedSkin Skin;  // gd, ma, oe, ExtArray, MasterBitmap, CommonSkinData, Palette
@@ -215,6 +226,7 @@ class TSkinManager {
   bool FPreviewPending = false;
   std::optional<std::string> FPreviewOptions;  // the options text while a preview loads
   ISkinMessageBox* FMessageBox;
+  std::unique_ptr<ISkinableMenus> FSkinableMenus;
 };
 
 // The process's default manager (the first created), or none.

@@ -1,0 +1,306 @@
+#include "skin/controls/skin_menus.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "paint/bitmap_gdi_win.h"
+#include "platform/handle_win.h"
+#include "skin/controls/skin_menus_parts.h"
+#include "skin/controls/skin_text_draw.h"
+#include "skin/draw/border_mask.h"
+#include "skin/draw/section.h"
+#include "skin/draw/skin_image.h"
+#include "skin/draw/state_fill.h"
+#include "ui/form.h"
+
+namespace vorlan::skin {
+namespace {
+
+// The painter's own handlers, told apart from a program's by their type.
+struct TMeasureHook {
+  TSkinableMenus* Painter;
+  void operator()(ui::TMenuItem& item, HDC dc, int& width, int& height) const {
+    Painter->SkinMeasureItem(item, dc, width, height);
+  }
+};
+struct TDrawHook {
+  TSkinableMenus* Painter;
+  void operator()(ui::TMenuItem& item, HDC dc, const RECT& r, UINT state) const {
+    Painter->SkinAdvancedDrawItem(item, dc, r, state);
+  }
+};
+
+void WalkComponents(ui::TComponent& component, TSkinableMenus& painter, bool active) {
+  for (const auto& child : component.Components()) {
+    if (auto* menu = dynamic_cast<ui::TPopupMenu*>(child.get())) {
+      painter.HookPopupMenu(*menu, active);
+    } else if (auto* item = dynamic_cast<ui::TMenuItem*>(child.get())) {
+      painter.HookItem(*item, active);
+    } else {
+      WalkComponents(*child, painter, active);
+    }
+  }
+}
+
+// Runs of key-coloured pixels in the rows [top, bottom) of the picture.
+void AddKeyRuns(const paint::TBitmap32& bmp, std::int32_t top, std::int32_t bottom, std::vector<paint::TRect>& runs) {
+  const std::uint32_t key = paint::ColorToPixel(paint::kKeyColor) & 0x00FFFFFFu;
+  for (std::int32_t y = std::max(top, 0); y < std::min(bottom, bmp.Height()); ++y) {
+    const std::uint32_t* row = bmp.Row(y);
+    std::int32_t x = 0;
+    while (x < bmp.Width()) {
+      if ((row[x] & 0x00FFFFFFu) != key) {
+        ++x;
+        continue;
+      }
+      const std::int32_t start = x;
+      while (x < bmp.Width() && (row[x] & 0x00FFFFFFu) == key) ++x;
+      runs.push_back(paint::TRect{start, y, x, y + 1});
+    }
+  }
+}
+
+}  // namespace
+
+TSkMenuItemKind MenuItemKind(std::u16string_view caption) {
+  if (caption == u"-") return smDivider;
+  if (caption.size() >= 2 && caption.front() == u'-' && caption.back() == u'-') return smCaption;
+  return smNormal;
+}
+
+char16_t SysMenuGlyph(UINT command) {
+  switch (command) {
+    case SC_MINIMIZE:
+      return u'0';
+    case SC_MAXIMIZE:
+      return u'1';
+    case SC_CLOSE:
+      return u'r';
+    case SC_RESTORE:
+      return u'2';
+    default:
+      return 0;
+  }
+}
+
+TSkinableMenus::~TSkinableMenus() {
+  if (FActive) InitItems(false);
+  FMenuInfos.clear();
+  FMenuWindows.clear();
+}
+
+void TSkinableMenus::InitItems(bool active) {
+  FSkinBorderWidth = -1;
+  for (ui::TForm* form : ui::LiveForms()) WalkComponents(*form, *this, active);
+}
+
+void TSkinableMenus::HookPopupMenu(ui::TPopupMenu& menu, bool active) {
+  menu.OwnerDraw = active && FOwner.SkinnedPopups();
+  menu.MenuAnimation = !active;
+  for (ui::TMenuItem* item : menu.Items()) HookItem(*item, active);
+}
+
+void TSkinableMenus::HookItem(ui::TMenuItem& item, bool active) {
+  if (active) {
+    if (!item.OnMeasureItem) item.OnMeasureItem = TMeasureHook{this};
+    if (!item.OnAdvancedDrawItem) item.OnAdvancedDrawItem = TDrawHook{this};
+  } else {
+    if (item.OnMeasureItem.target<TMeasureHook>()) item.OnMeasureItem = nullptr;
+    if (item.OnAdvancedDrawItem.target<TDrawHook>()) item.OnAdvancedDrawItem = nullptr;
+  }
+  for (const auto& child : item.Components()) {
+    if (auto* sub = dynamic_cast<ui::TMenuItem*>(child.get())) HookItem(*sub, active);
+  }
+}
+
+void TSkinableMenus::ClearMenuInfos() {
+  FMenuInfos.clear();
+  std::erase_if(FMenuWindows, [](const std::unique_ptr<TSkMnuWnd>& w) { return w->Destroyed(); });
+}
+
+std::size_t TSkinableMenus::LiveMenuWindows() const {
+  return static_cast<std::size_t>(std::count_if(FMenuWindows.begin(), FMenuWindows.end(),
+                                                [](const std::unique_ptr<TSkMnuWnd>& w) { return !w->Destroyed(); }));
+}
+
+std::int32_t TSkinableMenus::ExtraWidth(const TSkMenuInfo& info) const {
+  return FOwner.MenuSupport().UseExtraLine && info.HaveExtraLine ? FOwner.MenuSupport().ExtraLineWidth : 0;
+}
+
+std::int32_t TSkinableMenus::SkinBorderWidth() {
+  if (FSkinBorderWidth < 0) {
+    const std::int32_t section = FOwner.GetSkinIndex(kMainMenuSection);
+    FSkinBorderWidth = FOwner.MaskWidthLeft(FOwner.GetMaskIndex(section, kMainMenuSection, u"BORDERSMASK"));
+  }
+  return FSkinBorderWidth;
+}
+
+TSkMenuExtraLine TSkinableMenus::ExtraLineData(const ui::TMenuItem& first) const {
+  TSkMenuExtraLine line;
+  if (first.Name() != u"SkinSelectItem") {
+    line.Visible = false;
+    return line;
+  }
+  if (FOwner.OnGetMenuExtraLineData) FOwner.OnGetMenuExtraLineData(first.Name(), line);
+  std::erase(line.Caption, u'&');
+  return line;
+}
+
+void TSkinableMenus::SkinMeasureItem(ui::TMenuItem& item, HDC /*canvas*/, int& width, int& height) {
+  if (item.IsDestroying()) return;
+  const ui::TPopupMenu* menu = MenuOf(item);
+  const ui::TMenuItem* first = menu && !menu->Items().empty() ? menu->Items().front() : &item;
+  const TSkMenuExtraLine line = ExtraLineData(*first);
+  const TSkMenuItemKind kind = MenuItemKind(item.Caption());
+  const TMenuItemFont font = MenuItemFont(FOwner, item, 0);
+  SIZE text{};
+  if (kind == smCaption) {
+    text = MeasureText(font.Handle.get(), CaptionText(item.Caption()), DT_SINGLELINE, 800, false);
+  } else if (kind == smDivider) {
+    text = SIZE{1, 0};
+  } else {
+    std::u16string caption = item.Caption();
+    if (!item.ShortCutText.empty()) caption += u"\t" + item.ShortCutText;
+    text = MeasureText(font.Handle.get(), caption, DT_CALCRECT | DT_WORDBREAK | DT_NOCLIP | DT_EXPANDTABS, 800, true);
+  }
+  width = text.cx + 2 * kGlyphSize + 3 * FMargin + FSpacing;
+  const bool first_column = item.Break == ui::TMenuBreak::mbNone || &item == first;
+  if (line.Visible && FOwner.MenuSupport().UseExtraLine && first_column && !HasBreakBefore(item)) {
+    width += FOwner.MenuSupport().ExtraLineWidth;
+  }
+  switch (kind) {
+    case smDivider:
+      height = 2;
+      break;
+    case smCaption:
+      height = text.cy + 2 * FMargin + 3;
+      break;
+    case smNormal:
+      height = std::max<int>(text.cy, kGlyphSize) + 2 * FMargin + 2;
+      break;
+  }
+}
+
+TSkMenuInfo* TSkinableMenus::GetMenuInfo(const ui::TMenuItem& item, int width, HWND window, HDC canvas, int height) {
+  const ui::TPopupMenu* menu = MenuOf(item);
+  const ui::TMenuItem* first = menu && !menu->Items().empty() ? menu->Items().front() : &item;
+  for (TSkMenuInfo& info : FMenuInfos) {
+    if (info.FirstItem == first) {
+      if (window && !info.Wnd) {
+        info.Wnd = window;
+        AttachWindow(window);
+        DrawWndBorder(window, *info.Bmp);
+      }
+      return &info;
+    }
+  }
+  if (!canvas) return nullptr;
+  if (window) {
+    RECT wr{};
+    GetWindowRect(window, &wr);
+    width = wr.right - wr.left;
+    height = wr.bottom - wr.top;
+  }
+  return &PrepareMenuBG(*first, width, window, height);
+}
+
+TSkMenuInfo& TSkinableMenus::PrepareMenuBG(const ui::TMenuItem& item, int width, HWND window, int height) {
+  const TSkMenuExtraLine line = ExtraLineData(item);
+  TSkMenuInfo info;
+  info.FirstItem = &item;
+  info.HaveExtraLine = line.Visible;
+  info.Bmp = std::make_unique<paint::TBitmap32>(paint::NewBitmap32(std::max(width, 1), std::max(height, 1)));
+  paint::TBitmap32& bmp = *info.Bmp;
+  const paint::TRect whole{0, 0, bmp.Width(), bmp.Height()};
+  const std::int32_t ic = FMargin + kGlyphSize + FSpacing;
+  const std::int32_t section = FOwner.GetSkinIndex(kMainMenuSection);
+  FArOR.clear();
+  if (FOwner.IsValidSkinIndex(section)) {
+    const TLoadedSkin& skin = FOwner.Skin;
+    PaintSectionBackground(skin, section, paint::EmptyCacheInfo(), 0, paint::kNoColor, -1, -1, bmp, {0, 0}, whole);
+    const std::int32_t sbw = SkinBorderWidth();
+    const std::int32_t extra = ExtraWidth(info);
+    const std::int32_t ico_line = FOwner.GetSkinIndex(FOwner.MenuSupport().IcoLineSkin);
+    const bool right_aligned = window && (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
+    if (!right_aligned && FOwner.IsValidSkinIndex(ico_line) && bmp.Height() > 2 * sbw) {
+      paint::TBitmap32 column = paint::NewBitmap32(ic, bmp.Height() - 2 * sbw);
+      PaintSection(skin, ico_line, paint::MakeCacheInfo(&bmp, extra + sbw, sbw), 0,
+                   paint::TRect{0, 0, column.Width(), column.Height()}, {extra + sbw, sbw}, column);
+      CopyOnto(bmp, column, {extra + sbw, sbw});
+    }
+    const std::int32_t mask = FOwner.GetMaskIndex(section, kMainMenuSection, u"BORDERSMASK");
+    const TSkinImage border = SkinImage(skin, mask);
+    if (border) {
+      PaintBorderMask(bmp, whole, paint::MakeCacheInfo(&bmp, 0, 0), border, 0, false);
+      // The transparent corners: runs of key pixels in the border's top and
+      // bottom rows.
+      const std::int32_t top = FOwner.MaskWidthTop(mask);
+      const std::int32_t bottom = FOwner.MaskWidthBottom(mask);
+      AddKeyRuns(bmp, 0, top, FArOR);
+      AddKeyRuns(bmp, bmp.Height() - bottom, bmp.Height(), FArOR);
+    }
+    if (FOwner.MenuSupport().UseExtraLine && line.Visible) PaintExtraLine(FOwner, line, bmp, sbw);
+  }
+  FMenuInfos.push_back(std::move(info));
+  TSkMenuInfo& added = FMenuInfos.back();
+  if (window) {
+    added.Wnd = window;
+    AttachWindow(window);
+    DrawWndBorder(window, *added.Bmp);
+  }
+  return added;
+}
+
+void TSkinableMenus::AttachWindow(HWND window) {
+  std::erase_if(FMenuWindows, [](const std::unique_ptr<TSkMnuWnd>& w) { return w->Destroyed(); });
+  for (const auto& adapter : FMenuWindows) {
+    if (adapter->CtrlHandle() == window) return;
+  }
+  FMenuWindows.push_back(std::make_unique<TSkMnuWnd>(
+      window,
+      [this](HWND w) {
+        for (const TSkMenuInfo& info : FMenuInfos) {
+          if (info.Wnd == w) DrawWndBorder(w, *info.Bmp);
+        }
+      },
+      [this](HWND w) { WindowDestroyed(w); }));
+}
+
+void TSkinableMenus::WindowDestroyed(HWND window) {
+  // The popup's loop is over: its picture goes with its window.
+  std::erase_if(FMenuInfos, [window](const TSkMenuInfo& info) { return info.Wnd == window; });
+}
+
+void TSkinableMenus::DrawWndBorder(HWND window, const paint::TBitmap32& picture) {
+  if (BorderDrawing || picture.Empty() || !window) return;
+  BorderDrawing = true;
+  SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(14)), 0);
+  bool set_region = true;
+  for (const auto& adapter : FMenuWindows) {
+    if (adapter->CtrlHandle() == window) {
+      // Once set, the region stays until the window says it changed.
+      set_region = adapter->RegionChanged || !adapter->RegionSet;
+      adapter->RegionChanged = false;
+      adapter->RegionSet = true;
+    }
+  }
+  if (set_region) {
+    platform::UniqueRegion region(CreateRectRgn(0, 0, picture.Width(), picture.Height()));
+    const std::vector<paint::TRect> cuts = FArOR.empty() ? std::vector<paint::TRect>{{0, 0, 1, 1}} : FArOR;
+    for (const paint::TRect& cut : cuts) {
+      platform::UniqueRegion hole(CreateRectRgn(cut.Left, cut.Top, cut.Right, cut.Bottom));
+      CombineRgn(region.get(), region.get(), hole.get(), RGN_DIFF);
+    }
+    // The window owns the region from here on.
+    if (SetWindowRgn(window, region.get(), TRUE)) region.release();
+  }
+  const platform::WholeWindowDc dc(window);
+  const std::int32_t w = picture.Width(), h = picture.Height(), b = FBorderWidth;
+  for (const paint::TRect& strip : {paint::TRect{0, 0, b, h}, paint::TRect{0, 0, w, b}, paint::TRect{w - b, 0, w, h},
+                                    paint::TRect{0, h - b, w, h}}) {
+    paint::ShowBitmap(dc.get(), {strip.Left, strip.Top}, picture, strip);
+  }
+  BorderDrawing = false;
+}
+
+}  // namespace vorlan::skin

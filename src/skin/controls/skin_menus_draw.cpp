@@ -1,0 +1,206 @@
+#include <algorithm>
+
+#include "paint/bitmap_gdi_win.h"
+#include "paint/copies.h"
+#include "skin/controls/bitmap_dc.h"
+#include "skin/controls/skin_menus.h"
+#include "skin/controls/skin_menus_parts.h"
+#include "skin/controls/skin_text.h"
+#include "skin/draw/border_mask.h"
+#include "skin/draw/mask_image.h"
+#include "skin/draw/section.h"
+#include "skin/draw/skin_image.h"
+
+namespace vorlan::skin {
+namespace {
+
+std::int32_t Width(const RECT& r) { return r.right - r.left; }
+std::int32_t Height(const RECT& r) { return r.bottom - r.top; }
+
+// The picture's part under an item (the picture has the frame around the
+// client area) copied into a bitmap of the item's size.
+paint::TBitmap32 PictureUnder(const paint::TBitmap32& picture, std::int32_t x, std::int32_t y, std::int32_t w,
+                              std::int32_t h) {
+  paint::TBitmap32 part = paint::NewBitmap32(std::max(w, 1), std::max(h, 1));
+  CopyOnto(part, picture, {-x, -y});
+  return part;
+}
+
+}  // namespace
+
+void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const RECT& r, UINT state) {
+  if (!FOwner.Active() || !FOwner.Skin.CommonSkinData.Active) return;
+  const ui::TPopupMenu* menu = MenuOf(item);
+  const HWND window = menu ? menu->PopupWindow() : nullptr;
+  TSkMenuInfo* info = GetMenuInfo(item, 0, window, canvas, 0);
+  if (!info || !info->Bmp) return;
+  const bool first_column = !HasBreakBefore(item);
+  if (window) {
+    const bool first = menu && !menu->Items().empty() && menu->Items().front() == &item;
+    const bool last = menu && !menu->Items().empty() && menu->Items().back() == &item;
+    DrawFrameNear(*info, r, first, last);
+  }
+  switch (MenuItemKind(item.Caption())) {
+    case smDivider:
+      DrawDivider(*info, canvas, r, first_column);
+      break;
+    case smCaption:
+      DrawCaption(item, *info, canvas, r);
+      break;
+    case smNormal:
+      DrawNormal(item, *info, canvas, r, state, first_column);
+      break;
+  }
+}
+
+void TSkinableMenus::DrawFrameNear(const TSkMenuInfo& info, const RECT& r, bool first, bool last) {
+  if (!info.Wnd || BorderDrawing) return;
+  const paint::TBitmap32& picture = *info.Bmp;
+  const platform::WholeWindowDc dc(info.Wnd);
+  const std::int32_t b = FBorderWidth, w = picture.Width(), h = picture.Height();
+  if (first) paint::ShowBitmap(dc.get(), {0, 0}, picture, paint::TRect{0, 0, w, b});
+  if (last) paint::ShowBitmap(dc.get(), {0, h - b}, picture, paint::TRect{0, h - b, w, h});
+  const paint::TRect beside{w - b, r.top + b, w, r.bottom + b};
+  paint::ShowBitmap(dc.get(), {beside.Left, beside.Top}, picture, beside);
+  paint::ShowBitmap(dc.get(), {0, r.top + b}, picture, paint::TRect{0, r.top + b, b, r.bottom + b});
+}
+
+void TSkinableMenus::DrawDivider(const TSkMenuInfo& info, HDC canvas, const RECT& r, bool first_column) {
+  const std::int32_t extra = first_column ? ExtraWidth(info) : 0;
+  const std::int32_t b = FBorderWidth;
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + b, r.top + b, Width(r), Height(r));
+  const std::int32_t ic = FMargin + kGlyphSize + FSpacing;
+  std::int32_t left = extra + FMargin;
+  if (FOwner.IsValidSkinIndex(FOwner.GetSkinIndex(FOwner.MenuSupport().IcoLineSkin))) {
+    left = std::max(extra + FMargin + FSpacing, extra + ic + 2);
+  }
+  const std::int32_t right = Width(r) - (extra + 2 * FMargin);
+  const std::int32_t section = FOwner.GetSkinIndex(u"DIVIDERV");
+  const TSkinImage image = SkinImage(FOwner.Skin, FOwner.GetMaskIndex(section, u"DIVIDERV", u"BORDERSMASK"));
+  if (right > left) {
+    const paint::TRect line{left, 0, right, Height(r)};
+    if (image) {
+      PaintBorderMask(bmp, line, paint::MakeCacheInfo(&bmp, 0, 0), image, 0, false);
+    } else {
+      TColor color = FOwner.Skin.Palette[pcBorder];
+      if (color == paint::kKeyColor) color = paint::SystemColorOf(COLOR_BTNSHADOW);
+      const std::uint32_t pixel = paint::ColorToPixel(paint::ResolveColor(color)) | 0xFF000000u;
+      std::fill(bmp.Row(0) + left, bmp.Row(0) + right, pixel);
+    }
+  }
+  paint::ShowBitmap(canvas, {r.left, r.top}, bmp);
+}
+
+void TSkinableMenus::DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r) {
+  const std::int32_t b = FBorderWidth;
+  const std::int32_t extra = ExtraWidth(info);
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + b, r.top + b, Width(r), Height(r));
+  std::int32_t section = FOwner.GetSkinIndex(u"MENUCAPTION");
+  if (!FOwner.IsValidSkinIndex(section)) section = FOwner.GetSkinIndex(u"TOOLBAR");
+  const paint::TRect box{extra + 1, 1, Width(r) - 1, Height(r) - 1};
+  if (box.Right > box.Left && box.Bottom > box.Top) {
+    PaintSection(FOwner.Skin, section, paint::MakeCacheInfo(&bmp, 0, 0), 0, box, {box.Left, box.Top}, bmp);
+  }
+  const TMenuItemFont font = MenuItemFont(FOwner, item, 0);
+  {
+    const TBitmapDC dc(bmp);
+    RECT text{extra, FMargin + 2, Width(r), Height(r) - FMargin - 2};
+    WriteSectionText(TTextCanvas{dc.get(), TTextFont{font.Handle.get(), font.Color}}, CaptionText(item.Caption()), true,
+                     &FOwner, 0, section, DT_CENTER | DT_VCENTER | DT_SINGLELINE, text);
+    TBitmapDC::Flush();
+  }
+  paint::ShowBitmap(canvas, {r.left, r.top}, bmp);
+}
+
+void TSkinableMenus::DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r, UINT state,
+                                bool first_column) {
+  const std::int32_t b = FBorderWidth;
+  const std::int32_t extra = first_column ? ExtraWidth(info) : 0;
+  const std::int32_t w = Width(r) - extra, h = Height(r);
+  if (w <= 0 || h <= 0) return;
+  const bool enabled = (state & (ODS_GRAYED | ODS_DISABLED)) == 0;
+  const bool selected = (state & ODS_SELECTED) != 0;
+  const std::int32_t item_state = selected && enabled ? 1 : 0;
+  const paint::TPoint at{extra + r.left, r.top};
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, at.X + b, at.Y + b, w, h);
+  const std::int32_t section = FOwner.ConstData.Sections[ssMenuItem];
+  if (FOwner.IsValidSkinIndex(section)) {
+    PaintSection(FOwner.Skin, section, paint::MakeCacheInfo(info.Bmp.get(), at.X + b, at.Y + b), item_state,
+                 paint::TRect{0, 0, w, h}, {at.X + b, at.Y + b}, bmp);
+  }
+  if (item.Checked) {
+    std::int32_t mask = item.RadioItem ? FOwner.ConstData.RadioButton[1] : FOwner.GetMaskIndex(section, u"CHECK");
+    if (!FOwner.IsValidImgIndex(mask)) mask = FOwner.ConstData.CheckBox[1];
+    if (const TSkinImage glyph = SkinImage(FOwner.Skin, mask)) {
+      const std::int32_t x = std::max(0, (kGlyphSize - glyph.FrameWidth()) / 2 + FMargin);
+      PaintMaskImage(bmp, {x, (h - glyph.FrameHeight()) / 2}, item_state, paint::MakeCacheInfo(&bmp, 0, 0), glyph,
+                     kMaskImageNormal);
+    }
+  }
+  const TMenuItemFont font = MenuItemFont(FOwner, item, state);
+  {
+    const TBitmapDC dc(bmp);
+    if (dc.get()) {
+      const TTextCanvas text_canvas{dc.get(), TTextFont{font.Handle.get(), font.Color}};
+      const ui::TPopupMenu* menu = MenuOf(item);
+      const char16_t glyph = menu && menu->Name().starts_with(u"skSysMenu") ? SysMenuGlyph(item.Command) : 0;
+      if (glyph) {
+        LOGFONTW log{};
+        log.lfHeight = -10;
+        log.lfCharSet = SYMBOL_CHARSET;
+        lstrcpyW(log.lfFaceName, L"Webdings");
+        const platform::UniqueFont webdings(CreateFontIndirectW(&log));
+        RECT box{FMargin, 0, FMargin + kGlyphSize, h};
+        const std::u16string text(1, glyph);
+        WriteSectionText(TTextCanvas{dc.get(), TTextFont{webdings.get(), font.Color}}, text, enabled, &FOwner,
+                         item_state, section, DT_CENTER | DT_VCENTER | DT_SINGLELINE, box);
+      }
+      std::u16string caption = item.Caption();
+      std::u16string right_part;
+      if (const std::size_t tab = caption.find(u'\t'); tab != std::u16string::npos) {
+        right_part = caption.substr(tab + 1);
+        caption.resize(tab);
+      }
+      UINT format = DT_VCENTER | DT_EXPANDTABS | DT_NOCLIP;
+      format |= caption.find(u'\n') != std::u16string::npos ? DT_WORDBREAK : DT_SINGLELINE;
+      if (state & ODS_NOACCEL) format |= DT_HIDEPREFIX;
+      if (!caption.empty() && caption.front() == u'\x08') {
+        caption = caption.substr(1) + u"      ";
+        format |= DT_RIGHT;
+      } else if (FAlignment == maRightJustify) {
+        format |= DT_RIGHT;
+      } else if (FAlignment == maCenter) {
+        format |= DT_CENTER;
+      }
+      RECT text{kGlyphSize + 2 * FMargin + FSpacing, FMargin, w, h - FMargin};
+      const std::int32_t text_state = enabled && (selected || (state & ODS_HOTLIGHT)) ? 1 : 0;
+      if (font.PlainColor) {
+        SetBkMode(dc.get(), TRANSPARENT);
+        DrawTextW(text_canvas, caption, text, format);
+      } else {
+        WriteSectionText(text_canvas, caption, enabled, &FOwner, text_state, section, format, text);
+      }
+      for (const std::u16string* part : {&right_part, &item.ShortCutText}) {
+        if (part->empty()) continue;
+        RECT shortcut{text.left, text.top, w - 8, text.bottom};
+        WriteSectionText(text_canvas, *part, enabled, &FOwner, text_state, section,
+                         DT_RIGHT | DT_VCENTER | DT_SINGLELINE, shortcut);
+      }
+      if (OnDrawItem) OnDrawItem(item, dc.get(), smNormal, state, RECT{0, 0, w, h});
+      TBitmapDC::Flush();
+    }
+  }
+  if (!enabled) {
+    // 40 percent of the item over 60 percent of the menu's background.
+    const paint::TBitmap32 under = PictureUnder(*info.Bmp, at.X + b, at.Y + b, w, h);
+    paint::BlendKeyedRect(bmp, 0, 0, paint::kNoColor, kDisabledBlend, paint::TRect{0, 0, w - 1, h - 1}, under);
+  }
+  paint::ShowBitmap(canvas, {at.X, at.Y}, bmp);
+  const ui::TPopupMenu* menu = MenuOf(item);
+  if (extra > 0 && menu && menu->Items().front() == &item) {
+    const paint::TBitmap32& picture = *info.Bmp;
+    paint::ShowBitmap(canvas, {0, 0}, picture, paint::TRect{b, b, b + extra, picture.Height() - b});
+  }
+}
+
+}  // namespace vorlan::skin

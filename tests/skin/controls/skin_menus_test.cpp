@@ -1,0 +1,207 @@
+#include "skin/controls/skin_menus.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "skin/controls/window_system.h"
+#include "skinned_test_controls.h"
+#include "ui/form.h"
+#include "ui/message_window.h"
+#include "ui/timer.h"
+
+namespace vorlan::skin::test {
+namespace {
+
+std::size_t LiveGdi() {
+  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
+  std::size_t live = 0;
+  for (std::uintptr_t index = 1; index < 0x10000; ++index) {
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
+  }
+  return live;
+}
+
+// A form with a popup menu of the tray menu's shape, and a painter over a
+// skin with the menu sections.
+struct MenuFixture {
+  TestSkin skin;
+  TSkinableMenus painter{skin.manager};
+  ui::TOwned<ui::TForm> form = ui::MakeOwned<ui::TForm>();
+  ui::TPopupMenu& menu = form->Add<ui::TPopupMenu>();
+  std::int32_t main_menu, menu_item;
+
+  MenuFixture() {
+    main_menu = skin.Section(u"MAINMENU", 0x00E0E0E0);
+    menu_item = skin.Section(u"MENUITEM", 0x00FFFFFF);
+    skin.At(menu_item).Props[1].Color = 0x00FF8000;
+    skin.manager.ConstData.Sections[ssMenuItem] = menu_item;
+    menu.AddItem(u"G1", u"Title");
+    menu.AddItem(u"S1", u"-");
+    menu.AddItem(u"N1", u"-Title-");
+    menu.AddItem(u"D1", u"Exit").SetEnabled(false);
+  }
+  ui::TMenuItem& Item(int i) { return *menu.Items()[static_cast<std::size_t>(i)]; }
+};
+
+// Opens the menu, draws every item once, and closes it.
+void OpenAndClose(ui::TPopupMenu& menu, std::function<void()> while_open = {}) {
+  ui::TComponent owner_component;
+  ui::TTimer& close = owner_component.Add<ui::TTimer>();
+  close.SetInterval(200);
+  close.OnTimer = [&](ui::TObject&) {
+    if (while_open) while_open();
+    EndMenu();
+  };
+  ui::TMessageWindow owner(nullptr);
+  menu.Popup(owner.Handle(), 20, 20);
+}
+
+TEST(SkinMenus, ItemKindsSizesAndGlyphs) {
+  struct Row {
+    std::u16string caption;
+    TSkMenuItemKind kind;
+    const char* why;
+  } rows[] = {
+      {u"-", smDivider, "a single dash is a divider"},
+      {u"-Title-", smCaption, "dashes at both ends make a caption line"},
+      {u"--", smCaption, "two dashes are both ends"},
+      {u"-Title", smNormal, "a dash at one end only"},
+      {u"Exit", smNormal, "plain text"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(MenuItemKind(row.caption), row.kind) << row.why;
+  EXPECT_EQ(SysMenuGlyph(SC_CLOSE), u'r');
+  EXPECT_EQ(SysMenuGlyph(SC_MINIMIZE), u'0');
+  EXPECT_EQ(SysMenuGlyph(SC_MAXIMIZE), u'1');
+  EXPECT_EQ(SysMenuGlyph(SC_RESTORE), u'2');
+  EXPECT_EQ(SysMenuGlyph(SC_MOVE), 0);
+
+  MenuFixture f;
+  int w = 0, h = 0;
+  f.painter.SkinMeasureItem(f.Item(1), nullptr, w, h);
+  EXPECT_EQ(h, 2) << "a divider is 2 pixels high";
+  int cw = 0, ch = 0;
+  f.painter.SkinMeasureItem(f.Item(2), nullptr, cw, ch);
+  int nw = 0, nh = 0;
+  f.painter.SkinMeasureItem(f.Item(0), nullptr, nw, nh);
+  const int text_height = ch - (2 * 2 + 3);  // a caption line: text + 2 margins + 3
+  ASSERT_GT(text_height, 0);
+  EXPECT_EQ(nh, std::max(text_height, 16) + 2 * 2 + 2) << "a normal item: max(text, glyph) + 2 margins + 2";
+  EXPECT_EQ(nw - cw, 0) << "same text, same width: the dashes are not measured";
+}
+
+TEST(SkinMenus, ExtraLineOnlyWithUseExtraLineAndTheNamedFirstItem) {
+  MenuFixture f;
+  f.Item(0).SetName(u"SkinSelectItem");
+  int plain = 0, h = 0;
+  f.painter.SkinMeasureItem(f.Item(0), nullptr, plain, h);
+  TSkMenuSupport support = f.skin.manager.MenuSupport();
+  support.UseExtraLine = true;
+  f.skin.manager.SetMenuSupport(support);
+  int with_line = 0;
+  f.painter.SkinMeasureItem(f.Item(0), nullptr, with_line, h);
+  EXPECT_EQ(with_line - plain, 32) << "the extra line widens first-column items by ExtraLineWidth";
+  f.Item(0).SetName(u"G1");
+  int unnamed = 0;
+  f.painter.SkinMeasureItem(f.Item(0), nullptr, unnamed, h);
+  EXPECT_EQ(unnamed, plain) << "only a first item named SkinSelectItem brings the extra line";
+}
+
+TEST(SkinMenus, HooksKeepTheItemsOwnHandlersAndFollowSkinnedPopups) {
+  MenuFixture f;
+  int own = 0;
+  f.Item(3).OnAdvancedDrawItem = [&own](ui::TMenuItem&, HDC, const RECT&, UINT) { ++own; };
+  f.painter.SetActive(true);
+  EXPECT_TRUE(f.menu.OwnerDraw);
+  EXPECT_FALSE(f.menu.MenuAnimation) << "animation off while skinned";
+  EXPECT_TRUE(f.Item(0).OnMeasureItem && f.Item(0).OnAdvancedDrawItem);
+  f.Item(3).OnAdvancedDrawItem(f.Item(3), nullptr, RECT{}, 0);
+  EXPECT_EQ(own, 1) << "an item's own draw handler is kept";
+
+  f.skin.manager.SetSkinnedPopups(false);
+  f.painter.InitItems(true);
+  EXPECT_FALSE(f.menu.OwnerDraw) << "without SkinnedPopups the system draws the menu";
+
+  f.painter.SetActive(false);
+  EXPECT_FALSE(f.Item(0).OnMeasureItem) << "the painter's handlers go";
+  EXPECT_FALSE(f.Item(0).OnAdvancedDrawItem);
+  ASSERT_TRUE(f.Item(3).OnAdvancedDrawItem) << "only the painter's handlers are removed";
+  EXPECT_TRUE(f.menu.MenuAnimation);
+}
+
+TEST(SkinMenus, ManagerHooksOnActivationAndUnhooksOnRemoval) {
+  const TSkinWindowSystemInstallation installation;
+  TSkinManager manager;
+  ASSERT_NE(manager.SkinableMenus(), nullptr) << "the window layer gives every manager a painter";
+  auto form = ui::MakeOwned<ui::TForm>();
+  ui::TPopupMenu& menu = form->Add<ui::TPopupMenu>();
+  ui::TMenuItem& item = menu.AddItem(u"A1", u"Item");
+  manager.SkinableMenus()->UpdateMenus(true);
+  EXPECT_TRUE(item.OnAdvancedDrawItem && menu.OwnerDraw);
+  manager.SetSkinnedPopups(false);
+  ASSERT_TRUE(manager.IsDefault());
+  EXPECT_FALSE(menu.OwnerDraw) << "switching SkinnedPopups off unhooks at once";
+  manager.SkinableMenus()->SetActive(false);
+  EXPECT_FALSE(item.OnAdvancedDrawItem);
+}
+
+TEST(SkinMenus, OpenMenuGetsPictureRegionAndFrameAndFreesItOnClose) {
+  MenuFixture f;
+  f.painter.SetActive(true);
+  std::size_t infos_while_open = 0;
+  HWND window = nullptr;
+  RECT region_box{};
+  int drawn = 0, own_draws = 0;
+  f.Item(0).OnDrawItem = [&own_draws](ui::TMenuItem&, HDC, const RECT&, bool) { ++own_draws; };
+  f.painter.OnDrawItem = [&drawn](ui::TMenuItem&, HDC, TSkMenuItemKind, UINT, const RECT&) { ++drawn; };
+  OpenAndClose(f.menu, [&] {
+    infos_while_open = f.painter.MenuInfos().size();
+    window = f.menu.PopupWindow();
+    const platform::UniqueRegion rgn(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(window, rgn.get()) != ERROR) GetRgnBox(rgn.get(), &region_box);
+  });
+  EXPECT_EQ(infos_while_open, 1u) << "one picture per open popup";
+  EXPECT_NE(window, nullptr);
+  EXPECT_GT(region_box.right, 0) << "the window got a region";
+  EXPECT_GT(drawn, 0) << "the painter's own event ran on the items";
+  EXPECT_GE(own_draws, 1) << "the item's own draw event runs after the painter";
+  EXPECT_TRUE(f.painter.MenuInfos().empty()) << "the picture is freed when the menu loop ends";
+  EXPECT_EQ(f.painter.LiveMenuWindows(), 0u);
+}
+
+TEST(SkinMenus, DisabledItemKeepsFortyPercentOverTheBackground) {
+  MenuFixture f;
+  f.painter.SetActive(true);
+  f.skin.At(f.menu_item).Props[0].Color = 0x000000FF;  // red items over a grey menu
+  const platform::UniqueMemoryDc mem(CreateCompatibleDC(nullptr));
+  paint::TBitmap32 target = paint::NewBitmap32(100, 24);
+  const platform::SelectGuard select(mem.get(), static_cast<HBITMAP>(target.NativeHandle()));
+  const TSkMenuInfo* info = f.painter.GetMenuInfo(f.Item(0), 106, nullptr, mem.get(), 100);
+  ASSERT_NE(info, nullptr);
+  const std::uint32_t bg = info->Bmp->Row(12 + 3)[98 + 3];  // the picture holds the frame around the items
+  f.painter.SkinAdvancedDrawItem(f.Item(3), mem.get(), RECT{0, 0, 100, 24}, ODS_GRAYED);
+  GdiFlush();
+  const std::uint32_t p = target.Row(12)[98];
+  for (int shift : {0, 8, 16}) {
+    const int item = shift == 16 ? 255 : 0, under = static_cast<int>((bg >> shift) & 0xFF);
+    // trunc(under − (under − item) × 0.4): 40 percent of the red item over 60 percent of the background.
+    EXPECT_EQ(static_cast<int>((p >> shift) & 0xFF), static_cast<int>(under - (under - item) * 0.4)) << shift;
+  }
+  f.painter.SkinAdvancedDrawItem(f.Item(0), mem.get(), RECT{0, 0, 100, 24}, 0);
+  GdiFlush();
+  EXPECT_EQ(target.Row(12)[98] & 0x00FFFFFFu, 0x00FF0000u) << "an enabled item shows its own colour";
+}
+
+TEST(SkinMenus, FiftyOpeningsLeaveNoHandlesBehind) {
+  MenuFixture f;
+  f.painter.SetActive(true);
+  OpenAndClose(f.menu);
+  const std::size_t before = LiveGdi();
+  for (int i = 0; i < 50; ++i) OpenAndClose(f.menu);
+  EXPECT_LE(LiveGdi(), before + 2) << "pictures, fonts, regions and adapters go with each menu";
+  EXPECT_TRUE(f.painter.MenuInfos().empty());
+}
+
+}  // namespace
+}  // namespace vorlan::skin::test
