@@ -1,6 +1,7 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
+#include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/skin_image.h"
 
@@ -55,11 +56,15 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
   Attach();
 }
 
-TSkinProvider::~TSkinProvider() = default;
+TSkinProvider::~TSkinProvider() {
+  if (TSkinWindowSystem* system = InstalledWindowSystem(); system && Attached()) system->UnregisterProviderForm(form_);
+}
 
 void TSkinProvider::Attach() {
   FLink = form_.WindowProc().Add(
       [this](ui::TMessage& message, const ui::TPassOn& pass_on) { NewWndProc(message, pass_on); });
+  // The manager's broadcasts reach the form through its provider.
+  if (TSkinWindowSystem* system = InstalledWindowSystem()) system->RegisterProviderForm(form_);
 }
 
 void TSkinProvider::Loaded() {
