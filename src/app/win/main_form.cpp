@@ -89,7 +89,7 @@ void TMainForm::CreateComponents() {
   SkinLabel1->SetBounds(9, 13, 142, 13);
   SkinLabel1->SetCaption(u"Введите номер кинопоиска:");
 
-  SkinButton1 = &Add<ui::TButton>();
+  SkinButton1 = &Add<skin::TSkinButton>();
   SkinButton1->SetName(u"SkinButton1");
   SkinButton1->SetParent(SkinPanel1);
   SkinButton1->SetBounds(9, 59, 248, 33);

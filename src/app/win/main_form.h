@@ -11,6 +11,7 @@
 #include "app/banner_fetch.h"
 #include "app/film_lookup.h"
 #include "http/http_client.h"
+#include "skin/controls/skin_button.h"
 #include "skin/controls/skin_edit.h"
 #include "skin/controls/skin_image.h"
 #include "skin/controls/skin_label.h"
@@ -47,7 +48,7 @@ class TMainForm : public ui::TForm {
   ui::TMemo* Memo1 = nullptr;
   skin::TSkinPanel* SkinPanel1 = nullptr;
   skin::TSkinLabel* SkinLabel1 = nullptr;
-  ui::TButton* SkinButton1 = nullptr;
+  skin::TSkinButton* SkinButton1 = nullptr;
   skin::TSkinEdit* SkinEdit1 = nullptr;
   skin::TSkinPanel* SkinPanel2 = nullptr;
   skin::TSkinImage* SkinImage1 = nullptr;
