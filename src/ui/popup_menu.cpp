@@ -40,9 +40,8 @@ bool TPopupMenu::HandleOwnerDraw(TMessage& message) {
     int width = 0, height = 0;
     if (OwnerDraw && item->OnMeasureItem) {
       // Measured with the screen's context, as the system measures its own.
-      const HDC dc = GetDC(nullptr);
-      item->OnMeasureItem(*item, dc, width, height);
-      ReleaseDC(nullptr, dc);
+      const platform::WindowDc screen(nullptr);
+      item->OnMeasureItem(*item, screen.get(), width, height);
     } else {
       OnMeasureItem(*item, width, height);
     }

@@ -7,6 +7,7 @@
 //                                 activates the window, clicks into the edit
 //                                 box, types NUMBER, moves the mouse away
 //   vorlan-driver hover-button    moves the mouse over the search button
+//   vorlan-driver hide-glows      hides the glow windows (Xvfb shows them opaque)
 //   vorlan-driver press-button    holds the left button down on it
 //   vorlan-driver release-button  releases it (the click runs the lookup)
 //                                 and returns when the lookup has ended
@@ -212,6 +213,21 @@ int ActivateOther(HWND form, int seconds) {
   return 0;
 }
 
+// Xvfb composes nothing: a layered glow window shows as an opaque block over
+// the control it surrounds. A picture of the control itself hides the glows
+// first (a step of the tour, not of the program).
+BOOL CALLBACK HideIfGlow(HWND window, LPARAM) {
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  if (std::wcscmp(name, L"VorlanGlowWindow") == 0) ShowWindow(window, SW_HIDE);
+  return TRUE;
+}
+
+int HideGlows() {
+  EnumWindows(HideIfGlow, 0);
+  return 0;
+}
+
 int EndSession(HWND form) {
   Send(form, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
   Send(form, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
@@ -241,6 +257,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"focus-edit" && argc >= 3) return FocusEdit(form, argv[2]);
   if (command == L"hover-button") return HoverButton(form);
+  if (command == L"hide-glows") return HideGlows();
   if (command == L"press-button") return PressButton(form);
   if (command == L"release-button") return ReleaseButton(form);
   if (command == L"move-away") {

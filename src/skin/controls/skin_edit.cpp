@@ -140,10 +140,12 @@ void TSkinEdit::PaintFrame(HDC windowDc) {
 void TSkinEdit::PaintClient(HDC clientDc) {
   TSkinCommonData& data = *FCommonData;
   if (clientDc == nullptr) return;
-  if (data.BGChanged) PrepareCache();
+  const bool fresh = data.BGChanged && PrepareCache();
   if (!data.FCacheBmp || data.FCacheBmp->Empty()) return;
   const int b = FrameWidth();
   paint::ShowBitmap(clientDc, {0, 0}, *data.FCacheBmp, paint::MakeRect(b, b, Width() - 2 * b, Height() - 2 * b));
+  // A frame painted before the parent's picture was ready showed nothing.
+  if (fresh) PaintFrame(platform::WholeWindowDc(Handle()).get());
 }
 
 void TSkinEdit::RepaintAll() {
