@@ -20,10 +20,12 @@ struct alignas(4) EmptyDialog {
   WORD menu = 0, window_class = 0, title = 0;
 };
 
+INT_PTR CALLBACK EmptyDialogProc(HWND, UINT, WPARAM, LPARAM) { return 0; }
+
 platform::UniqueWindow MakeDialog(HWND owner) {
   static const EmptyDialog dialog;
-  return platform::UniqueWindow(CreateDialogIndirectParamW(
-      GetModuleHandleW(nullptr), &dialog.header, owner, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return 0; }, 0));
+  return platform::UniqueWindow(
+      CreateDialogIndirectParamW(GetModuleHandleW(nullptr), &dialog.header, owner, EmptyDialogProc, 0));
 }
 
 struct Offers {
