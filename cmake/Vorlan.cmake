@@ -72,6 +72,11 @@ function(vorlan_test name)
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
   endif()
+  # Programs that show windows move the one mouse and focus of the display:
+  # never two at once.
+  if("display" IN_LIST T_LABELS)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+  endif()
 endfunction()
 
 # vorlan_split_symbols(TARGET): with VORLAN_SPLIT_SYMBOLS, TARGET is stripped
