@@ -25,4 +25,11 @@ inline TCacheInfo MakeCacheInfo(const TBitmap32* bmp, int32_t x, int32_t y) {
 
 inline TCacheInfo EmptyCacheInfo() { return {}; }
 
+// The same parent's look for a child lying `by` further into it.
+inline TCacheInfo Shifted(TCacheInfo c, TPoint by) {
+  c.X += by.X;
+  c.Y += by.Y;
+  return c;
+}
+
 }  // namespace vorlan::paint

@@ -20,12 +20,6 @@ namespace {
 
 using paint::TRect;
 
-paint::TCacheInfo Shifted(paint::TCacheInfo c, paint::TPoint by) {
-  c.X += by.X;
-  c.Y += by.Y;
-  return c;
-}
-
 // The pieces of the painting shared by both entry points. Returns the section
 // and limited state, or none when nothing may be painted.
 struct TControlPaint {
@@ -50,7 +44,7 @@ bool PaintBorder(const TSkinCommonData& data, const TControlPaint& p, const pain
                  paint::TPoint offset, const TRect& r, paint::TBitmap32& bmp, bool updateCorners) {
   const TSkinImage border = SkinImage(*p.Skin, data.BorderIndex);
   if (!border || (p.State == 0 && (border.M().DrawMode & kBorderNotInState0) != 0)) return false;
-  PaintBorderMask(bmp, r, Shifted(cacheInfo, offset), border, p.State, updateCorners);
+  PaintBorderMask(bmp, r, paint::Shifted(cacheInfo, offset), border, p.State, updateCorners);
   return true;
 }
 
@@ -146,7 +140,7 @@ void RepaintCorners(TSkinCommonData& data, std::int32_t state, int corners) {
     RequestParentBackground(request, GetParent(window), false);
   }
   paint::TCacheInfo parent = BgRequestToCacheInfo(request);
-  if (request.BgType == btCache) parent = Shifted(parent, {position.x, position.y});
+  if (request.BgType == btCache) parent = paint::Shifted(parent, {position.x, position.y});
   TCornerPieces pieces(*data.FCacheBmp, data.FCacheBmp->Bounds(), parent, border, corners);
   LayBorderPieces(border, data.FCacheBmp->Bounds(), state, pieces);
 }

@@ -17,12 +17,6 @@ namespace {
 
 using paint::TRect;
 
-paint::TCacheInfo Shifted(paint::TCacheInfo c, paint::TPoint by) {
-  c.X += by.X;
-  c.Y += by.Y;
-  return c;
-}
-
 }  // namespace
 
 const TLoadedSkin* PaintingSkin(const TSkinManager* manager) {
@@ -55,7 +49,7 @@ void PaintSection(const TLoadedSkin& skin, std::int32_t skinIndex, const paint::
   PaintStateFill(skin, skinIndex, cacheInfo, n, kNoCustomColor, hotTexture, texture, bmp, offset, r);
   PaintCornerImages(skin, section, n, r, bmp);
   if (const TSkinImage border = SkinImage(skin, section.BorderIndex)) {
-    PaintBorderMask(bmp, r, Shifted(cacheInfo, offset), border, n, true);
+    PaintBorderMask(bmp, r, paint::Shifted(cacheInfo, offset), border, n, true);
   }
 }
 
@@ -97,14 +91,14 @@ void PaintSectionSimple(const TLoadedSkin& skin, std::int32_t skinIndex, std::in
     PaintLayers(bmp, r, c, layers, TLayerRules::Simple);
   } else if (t < 100) {
     paint::TBitmap32 own(r.Width(), r.Height());
-    PaintLayers(own, own.Bounds(), Shifted(c, {r.Left, r.Top}), layers, TLayerRules::Simple);
+    PaintLayers(own, own.Bounds(), paint::Shifted(c, {r.Left, r.Top}), layers, TLayerRules::Simple);
     CopyParent(bmp, r, c, offset);
     paint::BlendBitmaps(bmp, own, t * 255 / 100, {r.Left, r.Top}, own.Bounds());
   } else {
     CopyParent(bmp, r, c, offset);
   }
   if (const TSkinImage border = SkinImage(skin, borderIndex)) {
-    PaintBorderMask(bmp, r, Shifted(c, offset), border, n, true);
+    PaintBorderMask(bmp, r, paint::Shifted(c, offset), border, n, true);
   }
 }
 

@@ -38,12 +38,6 @@ bool TakesCombinedPass(const TStateLayers& l) {
          l.Gradient->front().Mode1 < kGradientTriangles;
 }
 
-paint::TCacheInfo Shifted(paint::TCacheInfo c, std::int32_t dx, std::int32_t dy) {
-  c.X += dx;
-  c.Y += dy;
-  return c;
-}
-
 // A parent whose picture holds only its border strips (FillRect) and is plain
 // FillColor inside: the parts of r over the strips are copied, the rest filled.
 void PaintFromParentStrips(paint::TBitmap32& bmp, const TRect& r, const paint::TCacheInfo& c, paint::TPoint o) {
@@ -99,7 +93,7 @@ void PaintPattern(const TLoadedSkin& skin, const TSkinGeneralData& section, std:
   const std::int32_t index = s == 0 ? (texture >= 0 ? texture : section.Props[0].TextureIndex) : hotTexture;
   const TSkinImage image = SkinImage(skin, index);
   if (!image || image.M().MaskType <= 0 || image.M().DrawMode != tmWholeTiles) return;
-  PaintTexture(bmp, r, Shifted(c, o.X, o.Y), tmWholeTiles, image);
+  PaintTexture(bmp, r, paint::Shifted(c, o), tmWholeTiles, image);
 }
 
 }  // namespace
@@ -194,7 +188,7 @@ void PaintStateFill(const TLoadedSkin& skin, std::int32_t skinIndex, const paint
     CopyParent(bmp, r, c, offset);
   } else if (c.Ready || layers.Percents() > 0) {
     paint::TBitmap32 own(r.Width(), r.Height());
-    PaintLayers(own, own.Bounds(), Shifted(c, r.Left, r.Top), layers);
+    PaintLayers(own, own.Bounds(), paint::Shifted(c, {r.Left, r.Top}), layers);
     BlendOverParent(bmp, r, own, c, offset, TransparencyWeight(t));
   } else {
     FillColour(bmp, r,
