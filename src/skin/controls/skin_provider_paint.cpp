@@ -4,6 +4,9 @@
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
 #include "skin/controls/skin_provider.h"
+
+#include "skin/controls/bitmap_dc.h"
+#include "skin/controls/skin_text.h"
 #include "skin/controls/skin_text_alpha.h"
 #include "skin/controls/skin_text_draw.h"
 #include "skin/draw/border_mask.h"
@@ -196,10 +199,14 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
                  paint::TPoint{behind.left, behind.top}, cache);
   }
   GdiFlush();
-  // Written with its alpha: the title strip also feeds the fade pictures.
   if (!text.empty()) {
-    WriteSectionTextAlpha(cache, TTextFont{CaptionFont(), form_.Font().Color()}, text, true, &manager, state,
-                          colorIndex, format, paint::TRect{r.left, r.top, r.right, r.bottom});
+    const TBitmapDC dc(cache);
+    if (dc.get()) {
+      SetBkMode(dc.get(), TRANSPARENT);
+      WriteSectionText(TTextCanvas{dc.get(), TTextFont{CaptionFont(), form_.Font().Color()}}, text, true, &manager,
+                       state, colorIndex, format, r);
+      TBitmapDC::Flush();
+    }
   }
 
   if (!AddedTitle.Text.empty()) {
