@@ -79,8 +79,10 @@ void TSkinProvider::LoadInit() { PrepareForm(); }
 
 void TSkinProvider::PrepareForm() {
   TSkinManager* manager = FCommonData->SkinManager();
-  if (!Attached() || !form_.HandleAllocated() || !manager || !manager->Active() || !manager->Skin.CommonSkinData.Active)
-    return;
+  // While a new skin is applied its sections are loaded but the skin is not
+  // yet marked active: the form is prepared then too, or a skin applied at
+  // run time would leave the platform's title buttons in place.
+  if (!Attached() || !form_.HandleAllocated() || !manager || !manager->Active() || manager->Skin.gd.empty()) return;
   FCommonData->UpdateIndexes();
   FTitleSkinIndex = manager->GetSkinIndex(FTitleSkin.empty() ? kFormTitleSection : std::u16string_view(FTitleSkin));
   FCaptionSkinIndex = manager->GetSkinIndex(kCaptionSection);

@@ -5,7 +5,6 @@
 #include "paint/block_copy.h"
 #include "skin/controls/skin_provider.h"
 
-#include "skin/controls/bitmap_dc.h"
 #include "skin/controls/skin_text.h"
 #include "skin/controls/skin_text_alpha.h"
 #include "skin/controls/skin_text_draw.h"
@@ -199,14 +198,12 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
                  paint::TPoint{behind.left, behind.top}, cache);
   }
   GdiFlush();
+  // The cache's bitmap is already selected into cacheDc, and a bitmap can be
+  // selected into one context only: the text goes through that one.
   if (!text.empty()) {
-    const TBitmapDC dc(cache);
-    if (dc.get()) {
-      SetBkMode(dc.get(), TRANSPARENT);
-      WriteSectionText(TTextCanvas{dc.get(), TTextFont{CaptionFont(), form_.Font().Color()}}, text, true, &manager,
-                       state, colorIndex, format, r);
-      TBitmapDC::Flush();
-    }
+    WriteSectionText(TTextCanvas{cacheDc, TTextFont{CaptionFont(), form_.Font().Color()}}, text, true, &manager, state,
+                     colorIndex, format, r);
+    GdiFlush();
   }
 
   if (!AddedTitle.Text.empty()) {

@@ -36,18 +36,19 @@ std::int32_t TitleHitTest(const TTitleHitInput& in, paint::TPoint p) {
   }
   const TFrameGeometry& g = in.Frame;
   if (!in.Maximized && in.SizingFrame) {
-    // The border's own outermost and innermost pixels count as border.
-    const bool bottom = p.Y >= g.H - g.B;
+    // The window procedure hands sizing answers back to the platform, so
+    // these bands only decide that a point is not caption.
+    const bool bottom = p.Y > g.H - g.B;
     const bool top = p.Y < g.B;
     if (bottom || top) {
       if (p.X < g.B) return bottom ? kHtBottomLeft : kHtTopLeft;
-      if (p.X >= g.W - g.B) return bottom ? kHtBottomRight : kHtTopRight;
+      if (p.X > g.W - g.B) return bottom ? kHtBottomRight : kHtTopRight;
       return bottom ? kHtBottom : kHtTop;
     }
     if (p.X < g.B) return kHtLeft;
-    if (p.X >= g.W - g.B) return kHtRight;
+    if (p.X > g.W - g.B) return kHtRight;
   }
-  if (p.Y >= 0 && p.Y < g.B + g.CH) return Contains(in.IconRect, p) ? kHtSysMenu : kHtCaption;
+  if (p.Y >= 0 && p.Y <= g.B + g.CH) return Contains(in.IconRect, p) ? kHtSysMenu : kHtCaption;
   return kHtClient;
 }
 
