@@ -184,8 +184,11 @@ class SelectGuard {
   SelectGuard(const SelectGuard&) = delete;
   SelectGuard& operator=(const SelectGuard&) = delete;
   ~SelectGuard() {
-    if (previous_ && previous_ != HGDI_ERROR) SelectObject(dc_, previous_);
+    if (Selected()) SelectObject(dc_, previous_);
   }
+  // False when the context refused the object (a bitmap already selected
+  // into another context, say).
+  bool Selected() const noexcept { return previous_ && previous_ != HGDI_ERROR; }
 
  private:
   HDC dc_;

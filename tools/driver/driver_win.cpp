@@ -12,6 +12,14 @@
 //   vorlan-driver release-button  releases it (the click runs the lookup)
 //                                 and returns when the lookup has ended
 //   vorlan-driver move-away       moves the mouse away from the controls
+//   vorlan-driver hover-close     moves the mouse over the title's close button
+//   vorlan-driver press-close     holds the left button down on it
+//   vorlan-driver release-away    moves off the button, releases there (no
+//                                 close) and leaves the title
+//   vorlan-driver system-menu     clicks the title's icon (the system menu
+//                                 opens and stays open), prints the screen
+//                                 area of the window and the menu
+//   vorlan-driver close-menus     closes an open menu with Escape
 //   vorlan-driver activate-other SECONDS
 //                                 shows a small window of its own away from
 //                                 the program's and gives it the activation,
@@ -228,6 +236,103 @@ int HideGlows() {
   return 0;
 }
 
+// The title's parts are found the way the mouse finds them: by asking the
+// window's hit test along the title, so the tour follows the skin's layout.
+bool FindTitlePart(HWND form, LRESULT code, POINT& centre) {
+  RECT r{};
+  GetWindowRect(form, &r);
+  LONG first = -1, last = -1, row = -1;
+  for (LONG y = r.top + 2; y < r.top + 40 && first < 0; ++y) {
+    for (LONG x = r.left; x < r.right; ++x) {
+      DWORD_PTR hit = 0;
+      SendMessageTimeoutW(form, WM_NCHITTEST, 0, MAKELPARAM(x, y), SMTO_NORMAL, kSendTimeout, &hit);
+      if (static_cast<LRESULT>(hit) != code) {
+        if (first >= 0) break;
+        continue;
+      }
+      if (first < 0) first = x, row = y;
+      last = x;
+    }
+  }
+  if (first < 0) {
+    std::fprintf(stderr, "vorlan-driver: no title part with hit code %ld\n", static_cast<long>(code));
+    return false;
+  }
+  centre = POINT{(first + last) / 2, row + 6};
+  return true;
+}
+
+// Non-client mouse messages carry screen coordinates and the hit code.
+void PostTitleMouse(HWND form, UINT message, LRESULT code, POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  PostMessageW(form, message, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
+}
+
+int HoverClose(HWND form) {
+  POINT p{};
+  if (!FindTitlePart(form, HTCLOSE, p)) return 3;
+  SetForegroundWindow(form);
+  PostTitleMouse(form, WM_NCMOUSEMOVE, HTCLOSE, p);
+  WaitIdle(form);
+  return 0;
+}
+
+int PressClose(HWND form) {
+  POINT p{};
+  if (!FindTitlePart(form, HTCLOSE, p)) return 3;
+  PostTitleMouse(form, WM_NCLBUTTONDOWN, HTCLOSE, p);
+  WaitIdle(form);
+  return 0;
+}
+
+int ReleaseAway(HWND form) {
+  POINT close{};
+  if (!FindTitlePart(form, HTCLOSE, close)) return 3;
+  const POINT caption{close.x - 80, close.y};
+  PostTitleMouse(form, WM_NCMOUSEMOVE, HTCAPTION, caption);
+  PostTitleMouse(form, WM_NCLBUTTONUP, HTCAPTION, caption);
+  PostTitleMouse(form, WM_NCMOUSEMOVE, HTCAPTION, caption);
+  WaitIdle(form);
+  MoveAway(form);
+  return 0;
+}
+
+int SystemMenu(HWND form) {
+  POINT icon{};
+  if (!FindTitlePart(form, HTSYSMENU, icon)) return 3;
+  SetForegroundWindow(form);
+  WaitIdle(form);
+  // The menu runs its own loop in the program: the post returns at once.
+  PostTitleMouse(form, WM_NCLBUTTONDOWN, HTSYSMENU, icon);
+  HWND menu = nullptr;
+  for (int waited = 0; waited < 5000; waited += 50) {
+    menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) break;
+    Sleep(50);
+  }
+  if (!menu) return 6;
+  Sleep(300);  // painted
+  // "area LEFT TOP WIDTH HEIGHT": the window and the menu together.
+  RECT window{}, popup{}, both{};
+  GetWindowRect(form, &window);
+  GetWindowRect(menu, &popup);
+  UnionRect(&both, &window, &popup);
+  std::printf("area %ld %ld %ld %ld\n", both.left, both.top, both.right - both.left, both.bottom - both.top);
+  std::fflush(stdout);
+  return 0;
+}
+
+int CloseMenus(HWND form) {
+  for (int i = 0; i < 5; ++i) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu)) break;
+    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+    Sleep(200);
+  }
+  WaitIdle(form);
+  return 0;
+}
+
 int EndSession(HWND form) {
   Send(form, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
   Send(form, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
@@ -240,7 +345,8 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS | place |\n"
-                 "       focus-edit NUMBER | hover-button | press-button | release-button | move-away\n");
+                 "       focus-edit NUMBER | hover-button | press-button | release-button | move-away |\n"
+                 "       hover-close | press-close | release-away | system-menu | close-menus\n");
     return 1;
   }
   HWND form = WaitForVisibleForm();
@@ -264,6 +370,11 @@ int wmain(int argc, wchar_t** argv) {
     MoveAway(form);
     return 0;
   }
+  if (command == L"hover-close") return HoverClose(form);
+  if (command == L"press-close") return PressClose(form);
+  if (command == L"release-away") return ReleaseAway(form);
+  if (command == L"system-menu") return SystemMenu(form);
+  if (command == L"close-menus") return CloseMenus(form);
   if (command == L"activate-other" && argc >= 3) return ActivateOther(form, _wtoi(argv[2]));
   std::fprintf(stderr, "vorlan-driver: unknown command\n");
   return 1;

@@ -15,11 +15,12 @@ class TBitmapDC {
   explicit TBitmapDC(const paint::TBitmap32& bitmap)
       : dc_(CreateCompatibleDC(nullptr)),
         select_(dc_.get(), static_cast<HBITMAP>(bitmap.NativeHandle())),
-        usable_(dc_ && bitmap.NativeHandle() != nullptr && !bitmap.Empty()) {}
+        usable_(dc_ && bitmap.NativeHandle() != nullptr && !bitmap.Empty() && select_.Selected()) {}
   TBitmapDC(const TBitmapDC&) = delete;
   TBitmapDC& operator=(const TBitmapDC&) = delete;
 
-  // Null when no context could be made or the bitmap holds no pixels.
+  // Null when no context could be made, the bitmap holds no pixels or is
+  // selected into another context already (drawing would land nowhere).
   HDC get() const { return usable_ ? dc_.get() : nullptr; }
   static void Flush() { GdiFlush(); }
 

@@ -2,11 +2,11 @@
 
 #include "platform/ascii.h"
 #include "skin/controls/class_codes.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/common_handlers.h"
 #include "skin/controls/control_seams.h"
 #include "skin/controls/font_owner.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_geometry.h"
 #include "skin/draw/skin_image.h"
@@ -97,7 +97,7 @@ std::intptr_t IsNotReady(TSkinCommonData& data) {
   const ui::TControl* target = data.Target();
   if (target == nullptr || !data.NeedsCache() || data.FCustomColor) return 0;
   if (!data.FCacheBmp || data.FCacheBmp->Empty()) {
-    detail::SendCommand(*data.Target(), scPrepareCache);
+    PerformSkinCommand(*data.Target(), scPrepareCache);
     return !data.FCacheBmp || data.FCacheBmp->Empty() ? 1 : 0;
   }
   return data.FCacheBmp->Width() != target->Width() || data.FCacheBmp->Height() != target->Height() ? 1 : 0;
@@ -116,8 +116,8 @@ TColor MixByTransparency(TColor own, TColor parent, std::int32_t t) {
 }
 
 TColor ParentAnswerColor(ui::TControl& parent) {
-  if (detail::IsSkinnedControl(parent)) {
-    return static_cast<TColor>(detail::SendCommand(parent, scGetBgColor, paint::kKeyColor));
+  if (IsSkinCommandTrue(&parent, scIsSkinned)) {
+    return static_cast<TColor>(PerformSkinCommand(parent, scGetBgColor, paint::kKeyColor));
   }
   return paint::ResolveColor(parent.Color());
 }
@@ -153,7 +153,7 @@ std::intptr_t FontOwner(TSkinCommonData& data, LPARAM lparam) {
   ui::TControl* target = data.Target();
   if (section.Props[0].Transparency > 50 && target && target->Parent() && !fillsCentre) {
     OffsetRect(&query->R, target->Left(), target->Top());
-    return detail::SendCommand(*target->Parent(), scGetFontOwner, lparam);
+    return PerformSkinCommand(*target->Parent(), scGetFontOwner, lparam);
   }
   if (!section.GiveOwnFont) return 0;
   query->SkinIndex = data.SkinIndex;
@@ -164,7 +164,7 @@ void FrameChanged(TSkinCommonData& data, const ui::TMessage& message) {
   const HWND window = data.OwnerHandle();
   if (window == nullptr) return;
   SetWindowPos(window, nullptr, 0, 0, 0, 0, kFrameChanged | SWP_NOCOPYBITS | SWP_NOOWNERZORDER | SWP_NOSENDCHANGING);
-  detail::SendToChildren(*data.Target(), scFrameChanged, message.LParam, 0, true);
+  PerformSkinCommandOnChildren(*data.Target(), scFrameChanged, message.LParam, 0, true);
 }
 
 void RepaintIfMovedCommand(TSkinCommonData& data, const ui::TMessage& message) {
@@ -173,7 +173,7 @@ void RepaintIfMovedCommand(TSkinCommonData& data, const ui::TMessage& message) {
   if (const HWND window = data.OwnerHandle(); window != nullptr && LowWord(message) == 1) {
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_NOINTERNALPAINT | RDW_NOERASE | RDW_ALLCHILDREN);
   }
-  if (data.Target() != nullptr) detail::SendToChildren(*data.Target(), scRepaintIfMoved, 0, LowWord(message));
+  if (data.Target() != nullptr) PerformSkinCommandOnChildren(*data.Target(), scRepaintIfMoved, 0, LowWord(message));
 }
 
 std::int32_t BackgroundState(const TSkinCommonData& data) {
@@ -252,7 +252,7 @@ bool CommonSkinCommand(ui::TMessage& message, TSkinCommonData& data) {
       return true;
     case scResetCache:
       if (data.FCacheBmp) {
-        if (data.Target() != nullptr) detail::SendToChildren(*data.Target(), scResetCache, 0, 0, true);
+        if (data.Target() != nullptr) PerformSkinCommandOnChildren(*data.Target(), scResetCache, 0, 0, true);
         EmptyCache(data);
         data.BGChanged = true;
       }

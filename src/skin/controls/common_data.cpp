@@ -5,9 +5,10 @@
 #include "platform/ascii.h"
 #include "skin/controls/child_messaging.h"
 #include "skin/controls/class_codes.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/control_seams.h"
+#include "skin/controls/hot_tracking.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/state_fill.h"
 #include "ui/win_control.h"
@@ -52,6 +53,8 @@ TSkinCommonData::TSkinCommonData(ui::TForm& providerForm, bool createCacheBmp)
 
 TSkinCommonData::~TSkinCommonData() {
   if (GlowID >= 0) UpdateGlow(*this, false, false);
+  // The manager's hot record must not keep a control that is going away.
+  if (FOwnerControl != nullptr) ForgetHotControl(*FOwnerControl);
   SkinIndex = BorderIndex = Texture = HotTexture = -1;
   FOwnerControl = nullptr;
   FOwnerObject = nullptr;
@@ -113,7 +116,7 @@ void TSkinCommonData::Loaded() {
   if (Skinned() && FOwnerControl != nullptr && target->Parent() != nullptr && !target->IsLoading() &&
       target->IsWindowed()) {
     if (ui::TForm* form = target->ParentForm(); form && form != target && form->HandleAllocated()) {
-      detail::SendCommand(form->Handle(), scControlAdded, reinterpret_cast<std::intptr_t>(target));
+      SendSkinCommand(form->Handle(), scControlAdded, reinterpret_cast<std::intptr_t>(target));
     }
   }
   SyncControlColors(*this, false);
@@ -128,7 +131,7 @@ void TSkinCommonData::UpdateIndexes(bool updateMain) {
     } else if (!FSkinSection.empty()) {
       SkinIndex = manager->GetSkinIndex(FSkinSection);
     } else if (ui::TControl* target = Target()) {
-      SkinIndex = static_cast<std::int32_t>(detail::SendCommand(*target, scGetSkinSection)) - 1;
+      SkinIndex = static_cast<std::int32_t>(PerformSkinCommand(*target, scGetSkinSection)) - 1;
     } else {
       SkinIndex = -1;
     }
@@ -163,7 +166,7 @@ void TSkinCommonData::BeginUpdate() {
   ++FUpdateCount;
   FUpdating = true;
   CtrlSkinState |= kCtrlInUpdate;
-  if (ui::TControl* target = Target()) detail::SendCommand(*target, scBeginUpdate);
+  if (ui::TControl* target = Target()) PerformSkinCommand(*target, scBeginUpdate);
 }
 
 void TSkinCommonData::EndUpdate(bool repaint) {
@@ -171,7 +174,7 @@ void TSkinCommonData::EndUpdate(bool repaint) {
   if (FUpdateCount > 0) return;
   FUpdating = false;
   CtrlSkinState &= static_cast<std::uint16_t>(~kCtrlInUpdate);
-  if (ui::TControl* target = Target()) detail::SendCommand(*target, scEndUpdate);
+  if (ui::TControl* target = Target()) PerformSkinCommand(*target, scEndUpdate);
   if (repaint) Invalidate(true);
 }
 
@@ -180,7 +183,7 @@ bool TSkinCommonData::Updating() const {
   if (FUpdating) return true;
   const ui::TControl* target = Target();
   if (target == nullptr || target->Parent() == nullptr) return false;
-  return detail::SendCommand(*target->Parent(), scIsNotReady) == 1;
+  return PerformSkinCommand(*target->Parent(), scIsNotReady) == 1;
 }
 
 bool TSkinCommonData::NeedsCache() const {
@@ -199,7 +202,7 @@ bool TSkinCommonData::RepaintIfMoved() const {
   const TSkinGenState* props = StateProps(0);
   ui::TWinControl* parent = FOwnerControl->Parent();
   if (props->Transparency > 0 && parent != nullptr && parent->HandleAllocated()) {
-    return detail::SendCommand(parent->Handle(), scChildMoved) != 0;
+    return SendSkinCommand(parent->Handle(), scChildMoved) != 0;
   }
   return false;
 }
@@ -226,15 +229,15 @@ void TSkinCommonData::ApplySectionChange() {
   if (!Live()) return;
   if (ui::TWinControl* windowed = WindowedTarget()) {
     if (FCacheBmp) *FCacheBmp = paint::TBitmap32();
-    detail::SendToChildren(*windowed, scBgChanged, 0, 1);
+    PerformSkinCommandOnChildren(*windowed, scBgChanged, 0, 1);
   }
   if (FUpdating || Loading) return;
   TSkinManager* manager = SkinManager();
   const std::intptr_t lparam = reinterpret_cast<std::intptr_t>(manager);
   if (SkinIndex >= 0) {
-    detail::SendCommand(*FOwnerControl, scRefreshSkin, lparam, 1);
+    PerformSkinCommand(*FOwnerControl, scRefreshSkin, lparam, 1);
   } else {
-    detail::SendCommand(*FOwnerControl, scRemoveSkin, lparam);
+    PerformSkinCommand(*FOwnerControl, scRemoveSkin, lparam);
   }
 }
 
@@ -245,7 +248,7 @@ void TSkinCommonData::SetSkinManager(TSkinManager* value) {
   UpdateIndexes(true);
   if (FProviderForm == nullptr && Live() && !FUpdating) {
     const std::intptr_t lparam = reinterpret_cast<std::intptr_t>(SkinManager());
-    detail::SendCommand(*FOwnerControl, SkinIndex >= 0 ? scRefreshSkin : scRemoveSkin, lparam);
+    PerformSkinCommand(*FOwnerControl, SkinIndex >= 0 ? scRefreshSkin : scRemoveSkin, lparam);
   }
 }
 

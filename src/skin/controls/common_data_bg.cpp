@@ -1,7 +1,7 @@
 #include "paint/bitmap_gdi_win.h"
 #include "platform/handle_win.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_geometry.h"
 #include "skin/draw/skin_image.h"
@@ -36,7 +36,7 @@ class TBgAnswer {
   }
   // The control paints its cache now if it must (command 23 to itself).
   void Prepare() {
-    if (data_.BGChanged && data_.Target() != nullptr) detail::SendCommand(*data_.Target(), scPrepareCache);
+    if (data_.BGChanged && data_.Target() != nullptr) PerformSkinCommand(*data_.Target(), scPrepareCache);
   }
   void AnswerCache() {
     q_.BgType = btCache;

@@ -1,9 +1,9 @@
 #include <algorithm>
 
 #include "skin/controls/class_codes.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/control_paint.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_geometry.h"
 #include "skin/draw/skin_image.h"
@@ -91,8 +91,8 @@ void UpdateCtrlSkinState(TSkinCommonData& data, bool notifyChildren) {
         kind = 1;
       } else if (!parent->HandleAllocated()) {
         kind = 2;
-      } else if (detail::IsSkinnedControl(*parent)) {
-        kind = (detail::SendCommand(*parent, scGetCtrlState) & kCtrlPlainBackground) ? 1 : 0;
+      } else if (IsSkinCommandTrue(parent, scIsSkinned)) {
+        kind = (PerformSkinCommand(*parent, scGetCtrlState) & kCtrlPlainBackground) ? 1 : 0;
       } else {
         kind = 1;
       }
@@ -111,7 +111,7 @@ void UpdateCtrlSkinState(TSkinCommonData& data, bool notifyChildren) {
     if (kind == 1) data.CtrlSkinState |= kCtrlPlainBackground;
   }
   data.CtrlSkinState &= static_cast<std::uint16_t>(~kCtrlStateUndetermined);
-  if (notifyChildren && target != nullptr) detail::SendToChildren(*target, scGetCtrlState, 1);
+  if (notifyChildren && target != nullptr) PerformSkinCommandOnChildren(*target, scGetCtrlState, 1);
 }
 
 void StopAnimation(TSkinCommonData& data) {

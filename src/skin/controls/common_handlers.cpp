@@ -3,10 +3,10 @@
 #include "platform/handle_win.h"
 #include "platform/program_messages.h"
 #include "skin/controls/class_codes.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/control_seams.h"
 #include "skin/controls/hot_tracking.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "ui/win_control.h"
 
@@ -90,8 +90,8 @@ void NoteOuterEffectMoved(TSkinCommonData& data) {
   if (data.FOuterEffects.Visibility != TSkOuterVisibility::ovAlways) return;
   const ui::TControl* target = data.Target();
   if (target == nullptr || target->Parent() == nullptr) return;
-  detail::SendCommand(*target->Parent(), scBgChanged, 0, 1);
-  detail::SendCommand(*target->Parent(), scPrepareCache);
+  PerformSkinCommand(*target->Parent(), scBgChanged, 0, 1);
+  PerformSkinCommand(*target->Parent(), scPrepareCache);
 }
 
 void Moved(TSkinCommonData& data) {
@@ -99,7 +99,7 @@ void Moved(TSkinCommonData& data) {
   NoteOuterEffectMoved(data);
   if (data.RepaintIfMoved()) {
     data.BGChanged = true;
-    detail::SendCommand(*data.Target(), scRepaintIfMoved, 0, 1);
+    PerformSkinCommand(*data.Target(), scRepaintIfMoved, 0, 1);
   }
   UpdateGlow(data, false, false);
 }
@@ -108,7 +108,7 @@ void Sized(TSkinCommonData& data) {
   if (!data.Skinned()) return;
   data.BGChanged = true;
   NoteOuterEffectMoved(data);
-  if (data.StateProps(0)->GradientPercent > 0) detail::SendToChildren(*data.Target(), scRepaintIfMoved, 0, 1);
+  if (data.StateProps(0)->GradientPercent > 0) PerformSkinCommandOnChildren(*data.Target(), scRepaintIfMoved, 0, 1);
   if (!data.AnimTimer) UpdateGlow(data, false, false);
 }
 
@@ -120,7 +120,7 @@ void VisibleChanged(TSkinCommonData& data, bool visible) {
       data.FUpdating = false;
     } else {
       if (data.FCacheBmp) *data.FCacheBmp = paint::TBitmap32();
-      if (data.Target() != nullptr) detail::SendToChildren(*data.Target(), scResetCache);
+      if (data.Target() != nullptr) PerformSkinCommandOnChildren(*data.Target(), scResetCache);
     }
   }
   data.BGChanged = true;

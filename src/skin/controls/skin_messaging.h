@@ -17,14 +17,24 @@ using paint::TColor;
 // The system button-face colour in the form the skin's answers use.
 inline constexpr TColor kBtnFaceColor = static_cast<TColor>(0xFF00000Fu);
 
-// SendMessage(window, skin command, command in the high word, lparam); 0
-// without a window.
-LRESULT SendSkinCommand(HWND window, TSkinCommand command, LPARAM lparam = 0);
+// SendMessage(window, skin command, command in the high word and lowWord in
+// the low word, lparam); 0 without a window.
+LRESULT SendSkinCommand(HWND window, TSkinCommand command, LPARAM lparam = 0, std::uint16_t lowWord = 0);
 
 // A windowless control gets the command straight through its message chain;
 // a windowed one through its window, and answers 0 while it is being
 // destroyed or has no window. 0 without a control.
-LRESULT SendSkinCommandTo(ui::TControl* control, TSkinCommand command, LPARAM lparam = 0);
+LRESULT SendSkinCommandTo(ui::TControl* control, TSkinCommand command, LPARAM lparam = 0, std::uint16_t lowWord = 0);
+
+// The command straight through the control's message chain, whether it has a
+// window yet or not (the skin data asks its own control while the window may
+// still be missing); 0 while the control is being destroyed.
+LRESULT PerformSkinCommand(ui::TControl& control, TSkinCommand command, LPARAM lparam = 0, std::uint16_t lowWord = 0);
+
+// PerformSkinCommand to every child control of a windowed control (only the
+// windowed children with windowedOnly).
+void PerformSkinCommandOnChildren(ui::TControl& control, TSkinCommand command, LPARAM lparam = 0,
+                                  std::uint16_t lowWord = 0, bool windowedOnly = false);
 
 // The window answered the command with exactly 1.
 bool IsSkinCommandTrue(HWND window, TSkinCommand command);

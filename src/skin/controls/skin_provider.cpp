@@ -1,6 +1,7 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
+#include "skin/controls/common_data_ops.h"
 #include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/skin_image.h"
@@ -49,11 +50,13 @@ const char* ESkinProviderAbort::what() const noexcept {
 }
 
 TSkinProvider::TSkinProvider(ui::TComponent& owner)
-    : form_(FormOf(owner)), FCommonData(std::make_unique<TProviderSkinData>(form_)) {
+    : form_(FormOf(owner)), FCommonData(std::make_unique<TSkinScrollWndData>(form_, false)) {
   // One provider per form: a second one stays inert.
   if (form_.Perform(SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0) != 0) return;
   FCommonData->SetSkinSection(kFormSection);
   Attach();
+  // The manager's broadcasts reach a form with a provider only through this list.
+  if (TSkinWindowSystem* system = InstalledWindowSystem()) system->RegisterProviderForm(form_);
 }
 
 TSkinProvider::~TSkinProvider() {
@@ -63,14 +66,12 @@ TSkinProvider::~TSkinProvider() {
 void TSkinProvider::Attach() {
   FLink = form_.WindowProc().Add(
       [this](ui::TMessage& message, const ui::TPassOn& pass_on) { NewWndProc(message, pass_on); });
-  // The manager's broadcasts reach the form through its provider.
-  if (TSkinWindowSystem* system = InstalledWindowSystem()) system->RegisterProviderForm(form_);
 }
 
 void TSkinProvider::Loaded() {
   ui::TComponent::Loaded();
   if (!Attached()) return;
-  FCommonData->UpdateIndexes();
+  FCommonData->Loaded();
   if (FCommonData->Skinned()) LoadInit();
 }
 
@@ -78,8 +79,10 @@ void TSkinProvider::LoadInit() { PrepareForm(); }
 
 void TSkinProvider::PrepareForm() {
   TSkinManager* manager = FCommonData->SkinManager();
-  if (!Attached() || !form_.HandleAllocated() || !manager || !manager->Active() || !manager->Skin.CommonSkinData.Active)
-    return;
+  // While a new skin is applied its sections are loaded but the skin is not
+  // yet marked active: the form is prepared then too, or a skin applied at
+  // run time would leave the platform's title buttons in place.
+  if (!Attached() || !form_.HandleAllocated() || !manager || !manager->Active() || manager->Skin.gd.empty()) return;
   FCommonData->UpdateIndexes();
   FTitleSkinIndex = manager->GetSkinIndex(FTitleSkin.empty() ? kFormTitleSection : std::u16string_view(FTitleSkin));
   FCaptionSkinIndex = manager->GetSkinIndex(kCaptionSection);
@@ -120,11 +123,12 @@ void TSkinProvider::ChooseButtonImages() {
     large = true;
     close = c.MaskCloseBtn;
   }
-  ButtonClose = {0, sysMenu ? close : -1, RECT{}, HTCLOSE, large};
-  ButtonMax = {0, maxVisible ? (IsZoomed(form_.Handle()) ? c.MaskNormBtn : c.MaskMaxBtn) : -1, RECT{}, HTMAXBUTTON,
-               large};
-  ButtonMin = {0, minVisible ? c.MaskMinBtn : -1, RECT{}, HTMINBUTTON, large};
-  ButtonHelp = {0, -1, RECT{}, HTHELP, large};
+  ButtonClose = {0, sysMenu ? close : -1, RECT{}, HTCLOSE, large, nullptr};
+  ButtonMax = {0,      maxVisible ? (IsZoomed(form_.Handle()) ? c.MaskNormBtn : c.MaskMaxBtn) : -1,
+               RECT{}, HTMAXBUTTON,
+               large,  nullptr};
+  ButtonMin = {0, minVisible ? c.MaskMinBtn : -1, RECT{}, HTMINBUTTON, large, nullptr};
+  ButtonHelp = {0, -1, RECT{}, HTHELP, large, nullptr};
 }
 
 TFrameGeometry TSkinProvider::Geometry() const {
@@ -197,7 +201,7 @@ void TSkinProvider::CalcItems() {
   TitleBtnsWidth = layout.TitleBtnsWidth;
 }
 
-paint::TColor TSkinProvider::FormColor() const { return FCommonData->BgColor(0); }
+paint::TColor TSkinProvider::FormColor() const { return BgColor(*FCommonData, 0); }
 
 void TSkinProvider::SetDrawNonClientArea(bool value) {
   if (value == FDrawNonClientArea) return;

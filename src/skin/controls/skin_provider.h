@@ -12,12 +12,16 @@
 #include "paint/bitmap32.h"
 #include "platform/handle_win.h"
 #include "skin/controls/bg_request.h"
+#include "skin/controls/button_fade.h"
+#include "skin/controls/common_data.h"
 #include "skin/controls/form_geometry.h"
-#include "skin/controls/skin_provider_data.h"
+#include "skin/controls/title_hit_test.h"
+#include "skin/data/skin_manager.h"
 #include "ui/application.h"
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/form.h"
+#include "ui/popup_menu.h"
 
 // The form's skin provider: takes over everything the platform would draw
 // around and behind a form (border, title bar with icon, caption and title
@@ -61,6 +65,8 @@ struct TSkinFormHeader {
   std::int32_t AdditionalHeight = 0;
 };
 
+class TSkinProvider;
+
 // A system title button of the frame: its image, place and state.
 struct TSkinCaptionButton {
   std::int32_t State = 0;  // 0 normal, 1 hot, 2 pressed
@@ -68,7 +74,37 @@ struct TSkinCaptionButton {
   RECT Rect{};
   std::int32_t HitCode = 0;
   bool HaveAlignment = true;
+  std::shared_ptr<TSkSBAnimation> Timer;  // the running fade, none before the first change
 };
+
+// The skinned system menu: the window's own system commands as a pop-up menu
+// of the provider.
+class TSkinSystemMenu {
+ public:
+  explicit TSkinSystemMenu(TSkinProvider& provider);
+  // Rebuilds the items from the window's system menu and the queries below.
+  void Generate();
+  ui::TPopupMenu& Menu() { return *menu_; }
+  ui::TMenuItem* Item(std::u16string_view name) const;
+
+  bool VisibleClose() const;
+  bool EnabledClose() const;
+  bool VisibleMax() const;
+  bool EnabledMax() const;
+  bool VisibleMin() const;
+  bool EnabledMin() const;
+  bool VisibleRestore() const;
+  bool EnabledRestore() const;
+  bool EnabledMove() const;
+  bool VisibleSize() const;
+  bool EnabledSize() const;
+
+ private:
+  TSkinProvider& provider_;
+  ui::TOwned<ui::TPopupMenu> menu_;
+};
+
+class TSkinProvider;
 
 class TSkinProvider : public ui::TComponent {
  public:
@@ -79,7 +115,7 @@ class TSkinProvider : public ui::TComponent {
   std::u16string_view ClassName() const override { return u"TSkinProvider"; }
 
   // ---- published properties ----
-  TProviderSkinData& SkinData() { return *FCommonData; }
+  TSkinScrollWndData& SkinData() { return *FCommonData; }
   bool DrawNonClientArea() const { return FDrawNonClientArea; }
   void SetDrawNonClientArea(bool value);
   bool DrawClientArea() const { return FDrawClientArea; }
@@ -145,6 +181,25 @@ class TSkinProvider : public ui::TComponent {
   paint::TBitmap32 TempBmp;
   std::int32_t TempBmpX0 = 0;  // where TempBmp was taken from the cache
 
+  // ---- title buttons, hit testing, system menu ----
+  std::int32_t CurrentHT = 0;  // the hot or pressed button's hit code (0 none)
+  std::unique_ptr<TSkinSystemMenu> SystemMenu;
+  // The window's border icons before the provider took the system menu away.
+  bool HasSystemMenu() const { return form_icons_ & WS_SYSMENU; }
+  bool HasMaximize() const { return form_icons_ & WS_MAXIMIZEBOX; }
+  bool HasMinimize() const { return form_icons_ & WS_MINIMIZEBOX; }
+  // The title hit code of a screen point.
+  std::int32_t HTProcess(POINT screen);
+  void SetHotHT(std::int32_t code, bool repaint = true);
+  void SetPressedHT(std::int32_t code);
+  void RepaintButton(std::int32_t code);
+  void KillAnimations();
+  void DropSysMenu(int x, int y);
+  TSkinCaptionButton* ButtonByCode(std::int32_t code);
+  // The left button went down on a title button and is not yet released.
+  static bool ButtonPressed();
+  static void ClearButtonPressed();
+
   // How often the whole-window picture was built (for diagnostics and tests).
   std::uint64_t CacheBuilds() const { return cache_builds_; }
 
@@ -167,7 +222,7 @@ class TSkinProvider : public ui::TComponent {
   bool ReducedSkinCommand(ui::TMessage& message);
   void SkinnedMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void AnswerBackground(TSkBgRequest& request);
-  void RemoveSkin();
+  void RemoveSkin(ui::TMessage& message);
   void HandleNcPaint(ui::TMessage& message);
   void HandleNcActivate(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void WithRedrawSuspended(ui::TMessage& message, const ui::TPassOn& oldWndProc);
@@ -175,12 +230,18 @@ class TSkinProvider : public ui::TComponent {
   void HandlePaint(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndProc);
-  bool HandleCloseSeam(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  bool HandleTitleMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndProc, ui::TMessage& message);
+  std::int32_t FadeSteps() const;
+  bool FadeAllowed() const;
+  paint::TBitmap32 ButtonPicture(const TSkinCaptionButton& button, std::int32_t state);
+  void DrawButton(paint::TBitmap32& target, paint::TPoint at, const TSkinCaptionButton& button, std::int32_t state,
+                  bool enabled);
+  void EnsureSystemMenu();
   void UpdateRegion();
   void ChooseButtonImages();
   bool CacheValid() const;
   bool PaintingAllowed() const;
-  void PaintWindowlessChildren(HDC clientDc, const RECT& area);
 
   // Painting steps of PaintAll.
   void PaintTitle(paint::TBitmap32& cache, const TFrameGeometry& g);
@@ -191,7 +252,7 @@ class TSkinProvider : public ui::TComponent {
   HFONT CaptionFont();
 
   ui::TForm& form_;
-  std::unique_ptr<TProviderSkinData> FCommonData;
+  std::unique_ptr<TSkinScrollWndData> FCommonData;
   ui::TChainLink FLink;
   bool FDrawNonClientArea = true;
   bool FDrawClientArea = true;

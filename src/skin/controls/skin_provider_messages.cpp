@@ -5,6 +5,10 @@
 #include <algorithm>
 
 #include "paint/bitmap_gdi_win.h"
+#include "skin/controls/child_messaging.h"
+#include "skin/controls/child_painting.h"
+#include "skin/controls/common_data_ops.h"
+#include "skin/controls/common_handlers.h"
 #include "skin/controls/form_region.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/data/skin_commands.h"
@@ -12,21 +16,13 @@
 namespace vorlan::skin {
 namespace {
 
-// The left button went down on a title button and is not yet released
-// (one for the process: only one button can be held).
-bool ButtonPressed = false;
-
 // The skin command that asks a form where its client area starts.
 constexpr unsigned kClientOffsetCommand = 61;
+// The taskbar asks a window for its system menu.
+constexpr UINT kTaskbarSysMenuRequest = 0x313;
 
 TSkinCommand CommandOf(const ui::TMessage& message) {
   return static_cast<TSkinCommand>(HIWORD(static_cast<DWORD>(message.WParam)));
-}
-
-POINT WindowPoint(HWND window, LPARAM lparam) {
-  RECT outer{};
-  GetWindowRect(window, &outer);
-  return POINT{GET_X_LPARAM(lparam) - outer.left, GET_Y_LPARAM(lparam) - outer.top};
 }
 
 }  // namespace
@@ -52,7 +48,11 @@ bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
       if (!form_.IsDestroying() && ours && !icons_taken_) PrepareForm();
       return false;
     case scRemoveSkin:
-      if (ours) RemoveSkin();
+      if (ours) {
+        RemoveSkin(message);
+      } else if (form_.HandleAllocated()) {
+        BroadcastToChildControls(form_, message);
+      }
       return true;
     case scIsSkinned:
       message.Result = 1;
@@ -61,9 +61,9 @@ bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
       if (!FCommonData->Skinned() || !message.LParam) return false;
       AnswerBackground(*reinterpret_cast<TSkBgRequest*>(message.LParam));
       return true;
+    case scGetCtrlState:
     case scGetApplication:
-      message.Result = reinterpret_cast<LRESULT>(&ui::Application());
-      return true;
+      return CommonSkinCommand(message, *FCommonData);
     case kClientOffsetCommand: {
       const TFrameGeometry g = Geometry();
       message.Result = MAKELONG(g.OffsetX, g.OffsetY);
@@ -78,6 +78,9 @@ bool TSkinProvider::SkinCommand(ui::TMessage& message, const ui::TPassOn&) {
 bool TSkinProvider::ReducedSkinCommand(ui::TMessage& message) {
   switch (CommandOf(message)) {
     case scPrepareSkin:
+      // A new skin starts with nothing paused by the one removed before it.
+      FCommonData->FUpdating = false;
+      FCommonData->UpdateIndexes();
       PrepareForm();
       FCommonData->BGChanged = true;
       message.Result = 1;
@@ -93,11 +96,12 @@ bool TSkinProvider::ReducedSkinCommand(ui::TMessage& message) {
   }
 }
 
-void TSkinProvider::RemoveSkin() {
-  TProviderSkinData& data = *FCommonData;
-  data.SkinIndex = -1;
-  data.BorderIndex = -1;
+void TSkinProvider::RemoveSkin(ui::TMessage& message) {
+  TSkinScrollWndData& data = *FCommonData;
+  // The data's own part: indexes gone, picture emptied, painting paused.
+  CommonSkinCommand(message, data);
   FTitleSkinIndex = FCaptionSkinIndex = FHeaderIndex = -1;
+  if (form_.HandleAllocated()) BroadcastToChildControls(form_, message);
   data.FCacheBmp.reset();
   data.BGChanged = true;
   TempBmp = paint::TBitmap32();
@@ -119,39 +123,30 @@ void TSkinProvider::RemoveSkin() {
 
 // The form's answer to a child's background request: its picture, with the
 // client origin added so that a child's position in the client area
-// addresses the right pixels of the whole-window picture.
+// addresses the right pixels of the whole-window picture. A drawing request
+// keeps the asker's own offset inside the client area.
 void TSkinProvider::AnswerBackground(TSkBgRequest& request) {
   const POINT asker = request.Offset;
   request.Offset = POINT{};
-  TProviderSkinData& data = *FCommonData;
+  TSkinScrollWndData& data = *FCommonData;
   if (data.BGChanged && !data.FUpdating) PaintAll();
   const TFrameGeometry g = Geometry();
-  const bool cacheReady = CacheValid();
-  if (!cacheReady) {
-    const TSkinGeneralData* section = data.Section();
-    request.BgType = btColor;
-    request.Color = data.BgColor(std::min(FormActive ? 1 : 0, section ? section->States - 1 : 0));
-  } else {
-    request.BgType = btCache;
+  if (request.PleaseDraw) request.Offset = POINT{g.OffsetX + asker.x, g.OffsetY + asker.y};
+  const TSkinGeneralData* section = data.Section();
+  AnswerBgRequest(data, request, std::min(FormActive ? 1 : 0, section ? section->States - 1 : 0));
+  if (request.BgType == btCache && !request.PleaseDraw && !request.Bmp) {
+    PaintAll();
     request.Bmp = data.FCacheBmp.get();
   }
-  if (request.PleaseDraw && request.DC) {
-    const RECT& r = request.R;
-    if (cacheReady) {
-      // The asker's own place in the client area picks the pixels behind it.
-      paint::ShowBitmap(request.DC, paint::TPoint{r.left, r.top}, *data.FCacheBmp,
-                        paint::MakeRect(g.OffsetX + asker.x + r.left, g.OffsetY + asker.y + r.top, r.right - r.left,
-                                        r.bottom - r.top));
-    } else {
-      const platform::UniqueBrush brush(CreateSolidBrush(paint::ToColorRef(request.Color)));
-      FillRect(request.DC, &r, brush.get());
-    }
+  if (request.PleaseDraw) {
+    request.Offset = POINT{g.OffsetX, g.OffsetY};
+  } else {
+    request.Offset = POINT{request.Offset.x + g.OffsetX, request.Offset.y + g.OffsetY};
   }
-  request.Offset = POINT{g.OffsetX, g.OffsetY};
 }
 
 void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
-  TProviderSkinData& data = *FCommonData;
+  TSkinScrollWndData& data = *FCommonData;
   switch (message.Msg) {
     case SM_ALPHACMD:
       message.Result = 0;
@@ -203,13 +198,14 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           break;
         }
         case scGetBgColor:
-          message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(data.BgColor(0)));
+          message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(BgColor(data, 0)));
           break;
         case scPrepareCache:
           if (data.BGChanged) PaintAll();
           break;
         case scMouseLeave:
-          ButtonPressed = false;
+          SetHotHT(0, true);
+          ClearButtonPressed();
           break;
         default:
           break;
@@ -262,6 +258,7 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
     case WM_SHOWWINDOW:
       oldWndProc(message);
       if (!message.WParam) {
+        KillAnimations();
         // Hidden: the next showing rebuilds the picture from nothing.
         data.FCacheBmp.reset();
         data.BGChanged = true;
@@ -286,9 +283,20 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       oldWndProc(message);
       return;
     case WM_NCHITTEST:
+    case WM_NCMOUSEMOVE:
     case WM_NCLBUTTONDOWN:
     case WM_NCLBUTTONUP:
-      if (HandleCloseSeam(message, oldWndProc)) return;
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONDBLCLK:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+    case WM_MOUSELEAVE:
+    case WM_SYSCOMMAND:
+    case kTaskbarSysMenuRequest:
+      if (HandleTitleMessage(message, oldWndProc)) return;
+      break;
+    case WM_MOVE:
+      KillAnimations();
       break;
     default:
       break;
@@ -297,7 +305,7 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
 }
 
 bool TSkinProvider::CacheValid() const {
-  const TProviderSkinData& data = *FCommonData;
+  const TSkinScrollWndData& data = *FCommonData;
   if (data.BGChanged || !data.FCacheBmp || data.FCacheBmp->Empty()) return false;
   const TFrameGeometry g = Geometry();
   return data.FCacheBmp->Width() == g.W && data.FCacheBmp->Height() == g.H;
@@ -396,20 +404,6 @@ void TSkinProvider::PaintClientBackground(HDC clientDc, const RECT& area) {
       paint::MakeRect(g.OffsetX + area.left, g.OffsetY + area.top, area.right - area.left, area.bottom - area.top));
 }
 
-void TSkinProvider::PaintWindowlessChildren(HDC clientDc, const RECT& area) {
-  for (ui::TControl* control : form_.Controls()) {
-    if (control->IsWindowed() || !control->Visible()) continue;
-    RECT overlap{};
-    if (!IntersectRect(&overlap, &control->BoundsRect(), &area)) continue;
-    const platform::SavedDcState state(clientDc);
-    POINT origin{};
-    GetViewportOrgEx(clientDc, &origin);
-    SetViewportOrgEx(clientDc, origin.x + control->Left(), origin.y + control->Top(), nullptr);
-    IntersectClipRect(clientDc, 0, 0, control->Width(), control->Height());
-    control->Paint(clientDc);
-  }
-}
-
 void TSkinProvider::HandleEraseBkgnd(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
   if (!FDrawClientArea || !IsWindowVisible(form_.Handle())) {
     oldWndProc(message);
@@ -422,7 +416,7 @@ void TSkinProvider::HandleEraseBkgnd(ui::TMessage& message, const ui::TPassOn& o
   RECT client{};
   GetClientRect(form_.Handle(), &client);
   PaintClientBackground(dc, client);
-  PaintWindowlessChildren(dc, client);
+  PaintGraphicChildren(dc, form_, true);
 }
 
 void TSkinProvider::HandlePaint(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
@@ -431,12 +425,15 @@ void TSkinProvider::HandlePaint(ui::TMessage& message, const ui::TPassOn& oldWnd
     return;
   }
   message.Result = 0;
-  const platform::PaintDc paint(form_.Handle());
-  if (FCommonData->FUpdating || !paint.get()) return;
-  if (!CacheValid()) PaintAll();
-  const RECT update = paint.UpdateRect();
-  PaintClientBackground(paint.get(), update);
-  PaintWindowlessChildren(paint.get(), update);
+  {
+    const platform::PaintDc paint(form_.Handle());
+    if (FCommonData->FUpdating || !paint.get()) return;
+    if (!CacheValid()) PaintAll();
+    PaintClientBackground(paint.get(), paint.UpdateRect());
+    PaintGraphicChildren(paint.get(), form_, true);
+  }
+  // The children learn that their parent's picture is complete.
+  RepaintChildWindows(form_.Handle());
 }
 
 void TSkinProvider::HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
@@ -453,7 +450,7 @@ void TSkinProvider::HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWnd
       GetViewportOrgEx(dc, &origin);
       SetViewportOrgEx(dc, origin.x + g.OffsetX, origin.y + g.OffsetY, nullptr);
       PaintClientBackground(dc, client);
-      PaintWindowlessChildren(dc, client);
+      PaintGraphicChildren(dc, form_, false);
     }
   }
   // The children print themselves; the frame and background are done.
@@ -464,7 +461,8 @@ void TSkinProvider::HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWnd
 }
 
 void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
-  TProviderSkinData& data = *FCommonData;
+  KillAnimations();
+  TSkinScrollWndData& data = *FCommonData;
   RgnChanged = true;
   data.BGChanged = true;
   if (data.FUpdating || !IsWindowVisible(form_.Handle())) {
@@ -478,38 +476,6 @@ void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndP
   UpdateRegion();
   RedrawFrame();
   RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
-}
-
-// Until the title buttons have their own handling, the close button is
-// found here and a click on it sends the close command.
-bool TSkinProvider::HandleCloseSeam(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
-  if (!FDrawNonClientArea || ButtonClose.ImageIndex < 0) return false;
-  switch (message.Msg) {
-    case WM_NCHITTEST: {
-      const POINT p = WindowPoint(form_.Handle(), message.LParam);
-      if (!PtInRect(&ButtonClose.Rect, p)) return false;
-      message.Result = HTCLOSE;
-      return true;
-    }
-    case WM_NCLBUTTONDOWN:
-      if (message.WParam != HTCLOSE) return false;
-      // Not passed on: the platform must not start its own caption tracking.
-      ButtonPressed = true;
-      message.Result = 0;
-      return true;
-    case WM_NCLBUTTONUP:
-      if (message.WParam != HTCLOSE || !ButtonPressed) {
-        ButtonPressed = false;
-        return false;
-      }
-      ButtonPressed = false;
-      message.Result = 0;
-      SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
-      return true;
-    default:
-      (void)oldWndProc;
-      return false;
-  }
 }
 
 }  // namespace vorlan::skin

@@ -4,6 +4,10 @@
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
 #include "skin/controls/skin_provider.h"
+
+#include "skin/controls/skin_text.h"
+#include "skin/controls/skin_text_alpha.h"
+#include "skin/controls/skin_text_draw.h"
 #include "skin/draw/border_mask.h"
 #include "skin/draw/mask_image.h"
 #include "skin/draw/section.h"
@@ -25,28 +29,6 @@ class CacheDc {
   platform::UniqueMemoryDc dc_;
   platform::SelectGuard select_;
 };
-
-// The caption in a section's colours: each outline colour one pixel off to
-// its side, then the text colour.
-void DrawSectionCaption(HDC dc, const std::u16string& text, const TSkinGeneralData* section, std::int32_t state,
-                        paint::TColor plainColor, RECT rect, UINT format) {
-  const auto draw = [&](paint::TColor color, int dx, int dy) {
-    RECT r = rect;
-    OffsetRect(&r, dx, dy);
-    SetTextColor(dc, paint::ToColorRef(color));
-    DrawTextW(dc, ui::Wide(text), static_cast<int>(text.size()), &r, format);
-  };
-  if (!section) {
-    draw(plainColor, 0, 0);
-    return;
-  }
-  const TSkinFontColor& colors = section->Props[static_cast<std::size_t>(std::clamp(state, 0, 2))].FontColor;
-  if (colors.Left != kColorNone) draw(colors.Left, -1, 0);
-  if (colors.Top != kColorNone) draw(colors.Top, 0, -1);
-  if (colors.Right != kColorNone) draw(colors.Right, 1, 0);
-  if (colors.Bottom != kColorNone) draw(colors.Bottom, 0, 1);
-  draw(colors.Color, 0, 0);
-}
 
 SIZE TextExtent(HDC dc, const std::u16string& text) {
   SIZE size{};
@@ -75,7 +57,7 @@ HFONT TSkinProvider::CaptionFont() {
 }
 
 void TSkinProvider::PaintAll() {
-  TProviderSkinData& data = *FCommonData;
+  TSkinScrollWndData& data = *FCommonData;
   const TSkinManager* manager = data.SkinManager();
   const TSkinGeneralData* section = data.Section();
   if (!manager || !section || !form_.HandleAllocated() || form_.IsDestroying()) return;
@@ -162,7 +144,8 @@ void TSkinProvider::PaintIcon(HDC cacheDc, paint::TBitmap32& cache) {
 }
 
 void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
-  const TSkinManager& manager = *FCommonData->SkinManager();
+  TSkinManager& manager = *FCommonData->SkinManager();
+  paint::TBitmap32& cache = *FCommonData->FCacheBmp;
   const TLoadedSkin& skin = manager.Skin;
   // The window's own text: a caption change reaches the window first.
   std::u16string caption(static_cast<std::size_t>(GetWindowTextLengthW(form_.Handle())), u'\0');
@@ -212,15 +195,21 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     GdiFlush();
     PaintSection(skin, FCaptionSkinIndex, paint::MakeCacheInfo(FCommonData->FCacheBmp.get(), 0, 0), state,
                  paint::TRect{behind.left, behind.top, behind.right, behind.bottom},
-                 paint::TPoint{behind.left, behind.top}, *FCommonData->FCacheBmp);
+                 paint::TPoint{behind.left, behind.top}, cache);
   }
-  if (!text.empty()) DrawSectionCaption(cacheDc, text, colors, state, form_.Font().Color(), r, format);
+  GdiFlush();
+  // The cache's bitmap is already selected into cacheDc, and a bitmap can be
+  // selected into one context only: the text goes through that one.
+  if (!text.empty()) {
+    WriteSectionText(TTextCanvas{cacheDc, TTextFont{CaptionFont(), form_.Font().Color()}}, text, true, &manager, state,
+                     colorIndex, format, r);
+    GdiFlush();
+  }
 
   if (!AddedTitle.Text.empty()) {
     RECT a{r.left + std::min<LONG>(mainSize.cx, r.right - r.left) + (text.empty() ? 0 : 4), r.top,
            g.W - TitleBtnsWidth - 12, r.bottom};
     if (a.right <= a.left) return;
-    SelectObject(cacheDc, AddedTitle.Font.Handle());
     paint::TColor color = AddedTitle.Font.Color();
     const paint::TColor titleColor =
         colors ? colors->Props[static_cast<std::size_t>(state)].FontColor.Color : form_.Font().Color();
@@ -229,8 +218,8 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     } else if (!FormActive) {
       color = paint::MixColors(paint::ResolveColor(color), paint::ResolveColor(titleColor), 0.5);
     }
-    SetTextColor(cacheDc, paint::ToColorRef(color));
-    DrawTextW(cacheDc, ui::Wide(AddedTitle.Text), static_cast<int>(AddedTitle.Text.size()), &a, format);
+    WriteTextAlpha(cache, AddedTitle.Font.Handle(), AddedTitle.Text, false, color, format,
+                   paint::TRect{a.left, a.top, a.right, a.bottom});
   }
 }
 
@@ -245,14 +234,12 @@ void TSkinProvider::SaveTitleStrip(const paint::TBitmap32& cache, const TFrameGe
 }
 
 void TSkinProvider::PaintBorderIcons(paint::TBitmap32& cache) {
-  const TLoadedSkin& skin = FCommonData->SkinManager()->Skin;
   for (const TSkinCaptionButton* button : {&ButtonClose, &ButtonMax, &ButtonMin, &ButtonHelp}) {
-    const TSkinImage image = SkinImage(skin, button->ImageIndex);
-    if (!image || IsRectEmpty(&button->Rect)) continue;
-    // A normal button of an inactive or disabled form shows faded.
-    const bool faded = button->State == 0 && (!FormActive || !form_.Enabled());
-    PaintMaskImage(cache, paint::TPoint{button->Rect.left, button->Rect.top}, button->State,
-                   paint::MakeCacheInfo(&cache, 0, 0), image, faded ? 2 : kMaskImageNormal);
+    if (button->ImageIndex < 0 || IsRectEmpty(&button->Rect)) continue;
+    // While a fade runs the picture keeps the normal frame under the fade window.
+    const bool fading = button->Timer && button->Timer->CurrentState >= 0;
+    const bool enabled = button != &ButtonClose || !SystemMenu || SystemMenu->EnabledClose();
+    DrawButton(cache, paint::TPoint{button->Rect.left, button->Rect.top}, *button, fading ? 0 : button->State, enabled);
   }
 }
 

@@ -2,11 +2,11 @@
 
 #include "paint/bitmap_gdi_win.h"
 #include "platform/handle_win.h"
-#include "skin/controls/command_send.h"
 #include "skin/controls/common_data.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/glow.h"
 #include "skin/controls/skin_flags.h"
+#include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 
 namespace vorlan::skin {
@@ -66,7 +66,7 @@ void StartAnimation(TSkinCommonData& data, std::int32_t target, TSkAnimProc proc
   TSkThreadedTimer::CopyFrom(timer.BmpFrom, cache, cache.Bounds());
   if (data.BGChanged) {
     ui::TControl* target_control = data.Target();
-    if (target_control != nullptr && detail::SendCommand(*target_control, scPrepareCache) != 0) {
+    if (target_control != nullptr && PerformSkinCommand(*target_control, scPrepareCache) != 0) {
       timer.SetEnabled(false);
       return;
     }

@@ -1,0 +1,236 @@
+#include <windows.h>
+// (needs windows.h before it)
+#include <windowsx.h>
+
+#include <gtest/gtest.h>
+
+#include "skin/controls/skin_provider_fixture.h"
+#include "skin/controls/title_hit_test.h"
+#include "skin/controls/window_system.h"
+
+namespace vorlan::skin {
+namespace {
+
+using test::ProviderFixture;
+using test::PumpMessages;
+
+// The program's window: 282 × 280, 8-pixel frame, 22-pixel caption, icon
+// 16 × 16 at (10, 7), close button 35 × 23 at (237, 0).
+TTitleHitInput MainWindow() {
+  TTitleHitInput in;
+  in.Frame.B = 8;
+  in.Frame.CH = 22;
+  in.Frame.W = 282;
+  in.Frame.H = 280;
+  in.Buttons[0] = {true, paint::TRect{237, 0, 272, 23}};
+  in.IconRect = paint::TRect{10, 7, 26, 23};
+  return in;
+}
+
+TEST(TitleHitTest, EveryPartOfTheMainWindowsTitleAndFrame) {
+  struct Row {
+    paint::TPoint p;
+    std::int32_t code;
+    const char* why;
+  };
+  const Row rows[] = {
+      {{237, 0}, kHtClose, "the close button's top-left pixel, inside the top border"},
+      {{271, 22}, kHtClose, "its bottom-right pixel"},
+      {{272, 10}, kHtCaption, "right of the button, inside the caption"},
+      {{236, 10}, kHtCaption, "left of the button"},
+      {{254, 23}, kHtCaption, "just below the button, still caption"},
+      {{10, 7}, kHtTop, "the icon's top row lies in the sizing border, searched before the caption"},
+      {{10, 8}, kHtSysMenu, "the icon's first row below the border"},
+      {{25, 22}, kHtSysMenu, "the icon's bottom-right pixel"},
+      {{26, 15}, kHtCaption, "right of the icon"},
+      {{120, 12}, kHtCaption, "the caption text"},
+      {{120, 30}, kHtCaption, "the caption band's last row, B + CH"},
+      {{120, 31}, kHtClient, "the first row below the caption band"},
+      {{120, 3}, kHtTop, "the top border"},
+      {{120, 7}, kHtTop, "the top border's innermost row"},
+      {{3, 3}, kHtTopLeft, "top-left corner"},
+      {{278, 3}, kHtTopRight, "top-right corner (no button there)"},
+      {{3, 100}, kHtLeft, "left border"},
+      {{7, 100}, kHtLeft, "left border's innermost column"},
+      {{8, 100}, kHtClient, "the client's first column"},
+      {{274, 100}, kHtClient, "x = W - B is not yet the right border"},
+      {{275, 100}, kHtRight, "right border"},
+      {{3, 277}, kHtBottomLeft, "bottom-left corner"},
+      {{278, 277}, kHtBottomRight, "bottom-right corner"},
+      {{120, 273}, kHtBottom, "the bottom border starts below y = H - B"},
+      {{120, 272}, kHtClient, "y = H - B is not yet the bottom border"},
+  };
+  const TTitleHitInput in = MainWindow();
+  for (const Row& r : rows) EXPECT_EQ(TitleHitTest(in, r.p), r.code) << r.why;
+
+  TTitleHitInput greyed = in;
+  greyed.EnabledClose = false;
+  EXPECT_EQ(TitleHitTest(greyed, {250, 10}), kHtCaption) << "a disabled close command is caption";
+  TTitleHitInput maximized = in;
+  maximized.Maximized = true;
+  EXPECT_EQ(TitleHitTest(maximized, {120, 3}), kHtCaption) << "a maximized window has no sizing border";
+}
+
+TEST(TitleHitTest, AllBorderIconsSearchedInOrderWithTheirCommands) {
+  TTitleHitInput in = MainWindow();
+  in.Buttons[1] = {true, paint::TRect{203, 0, 238, 23}};  // overlaps close by one pixel (BISPACE -1)
+  in.Buttons[2] = {true, paint::TRect{169, 0, 204, 23}};
+  in.Buttons[3] = {true, paint::TRect{140, 0, 161, 21}};
+  in.EnabledMax = true;
+  in.EnabledMin = true;
+  EXPECT_EQ(TitleHitTest(in, {237, 5}), kHtClose) << "close wins the shared pixel: it is searched first";
+  EXPECT_EQ(TitleHitTest(in, {210, 5}), kHtMaxButton);
+  EXPECT_EQ(TitleHitTest(in, {180, 5}), kHtMinButton);
+  EXPECT_EQ(TitleHitTest(in, {150, 5}), kHtHelp);
+  in.EnabledMax = false;
+  in.EnabledMin = false;
+  EXPECT_EQ(TitleHitTest(in, {210, 5}), kHtCaption) << "maximize without its command";
+  EXPECT_EQ(TitleHitTest(in, {180, 5}), kHtCaption) << "minimize without its command";
+  in.EnabledRestore = true;
+  EXPECT_EQ(TitleHitTest(in, {210, 5}), kHtMaxButton) << "restore stands for the maximize button";
+}
+
+// Screen point of a window point.
+LPARAM At(HWND window, POINT p) {
+  RECT outer{};
+  GetWindowRect(window, &outer);
+  return MAKELPARAM(outer.left + p.x, outer.top + p.y);
+}
+
+POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
+  ProviderFixture f;
+  f.Form().Show();
+  SetActiveWindow(f.Window());
+  PumpMessages();
+  const POINT close = Centre(f.Provider().ButtonClose.Rect);
+  const LPARAM over = At(f.Window(), close);
+  // The top of the fade checks that the mouse is still over the button.
+  SetCursorPos(GET_X_LPARAM(over), GET_Y_LPARAM(over));
+  SendMessageW(f.Window(), WM_NCMOUSEMOVE, HTCLOSE, over);
+  ASSERT_EQ(f.Provider().CurrentHT, kHtClose);
+  const auto fade = f.Provider().ButtonClose.Timer;
+  ASSERT_NE(fade, nullptr);
+  EXPECT_EQ(fade->ShownAlpha(), 25) << "alpha 25 at once";
+  EXPECT_TRUE(fade->TimerRunning());
+  for (int tick = 1; tick <= 8; ++tick) {
+    fade->OnAnimTimer();
+    EXPECT_EQ(fade->ShownAlpha(), 25 + 25 * tick) << "tick " << tick;
+  }
+  fade->OnAnimTimer();
+  EXPECT_EQ(fade->ShownAlpha(), 255) << "the ninth tick";
+
+  f.Provider().SetHotHT(0, true);
+  for (int tick = 0; tick < 10; ++tick) {
+    fade->OnAnimTimer();
+    EXPECT_EQ(fade->ShownAlpha(), 250 - 25 * tick) << "fade-out tick " << tick;
+  }
+  EXPECT_NE(fade->FadeWindow(), nullptr);
+  fade->OnAnimTimer();
+  EXPECT_EQ(fade->FadeWindow(), nullptr) << "the fade window goes after ten ticks out";
+  EXPECT_FALSE(fade->TimerRunning());
+
+  f.Provider().SetHotHT(kHtClose, true);
+  fade->OnAnimTimer();
+  EXPECT_EQ(fade->ShownAlpha(), 255) << "a later hover shows the hot frame on the first tick";
+}
+
+TEST(TitleButtons, WithoutAnimationHotAndNormalAppearAtOnce) {
+  ProviderFixture f;
+  TSkinEffects effects = f.Manager().Effects();
+  effects.AllowAnimation = false;
+  f.Manager().SetEffects(effects);
+  f.Form().Show();
+  PumpMessages();
+  f.Provider().SetHotHT(kHtClose, true);
+  const auto fade = f.Provider().ButtonClose.Timer;
+  ASSERT_NE(fade, nullptr);
+  EXPECT_EQ(fade->ShownAlpha(), 255);
+  EXPECT_FALSE(fade->TimerRunning());
+  f.Provider().SetHotHT(0, true);
+  EXPECT_EQ(fade->FadeWindow(), nullptr) << "normal again at once";
+}
+
+TEST(TitleButtons, ReleaseOutsideDoesNothingReleaseOnTheButtonCloses) {
+  ProviderFixture f;
+  int closes = 0;
+  f.Form().OnCloseQuery = [&](ui::TObject&, bool& can_close) {
+    ++closes;
+    can_close = false;
+    f.Form().Hide();
+  };
+  f.Form().Show();
+  PumpMessages();
+  const POINT close = Centre(f.Provider().ButtonClose.Rect);
+  SendMessageW(f.Window(), WM_NCLBUTTONDOWN, HTCLOSE, At(f.Window(), close));
+  EXPECT_EQ(f.Provider().ButtonClose.State, 2);
+  EXPECT_TRUE(TSkinProvider::ButtonPressed());
+  SendMessageW(f.Window(), WM_NCLBUTTONUP, HTCAPTION, At(f.Window(), POINT{120, 12}));
+  EXPECT_EQ(closes, 0) << "released over the caption";
+  EXPECT_FALSE(TSkinProvider::ButtonPressed());
+  EXPECT_EQ(f.Provider().ButtonClose.State, 0);
+  EXPECT_TRUE(IsWindowVisible(f.Window()));
+  SendMessageW(f.Window(), WM_NCLBUTTONDOWN, HTCLOSE, At(f.Window(), close));
+  SendMessageW(f.Window(), WM_NCLBUTTONUP, HTCLOSE, At(f.Window(), close));
+  EXPECT_EQ(closes, 1);
+  EXPECT_FALSE(IsWindowVisible(f.Window()));
+}
+
+TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
+  ProviderFixture f;
+  std::vector<WPARAM> commands;
+  int closes = 0;
+  f.Form().OnCloseQuery = [&](ui::TObject&, bool& can_close) {
+    ++closes;
+    can_close = false;
+    f.Form().Hide();
+  };
+  f.Form().Show();
+  PumpMessages();
+  RECT before{};
+  GetWindowRect(f.Window(), &before);
+  SendMessageW(f.Window(), WM_NCLBUTTONDBLCLK, HTCAPTION, At(f.Window(), POINT{120, 12}));
+  RECT after{};
+  GetWindowRect(f.Window(), &after);
+  EXPECT_TRUE(EqualRect(&before, &after)) << "a double click on the caption does nothing";
+  EXPECT_EQ(closes, 0);
+
+  TSkinSystemMenu& menu = *f.Provider().SystemMenu;
+  menu.Generate();
+  ASSERT_NE(menu.Item(u"skIR"), nullptr);
+  EXPECT_FALSE(menu.Item(u"skIR")->Enabled()) << "restore shown but disabled";
+  EXPECT_NE(menu.Item(u"skIM"), nullptr);
+  EXPECT_EQ(menu.Item(u"skIX"), nullptr) << "no maximize on the main window";
+  EXPECT_EQ(menu.Item(u"skIN"), nullptr);
+  ui::TMenuItem* close = menu.Item(u"skIC");
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(menu.Menu().Name().rfind(u"skSysMenu", 0), 0u);
+  close->Click();
+  EXPECT_EQ(closes, 1) << "Close sends SC_CLOSE";
+  EXPECT_FALSE(IsWindowVisible(f.Window()));
+
+  f.Form().Show();
+  PumpMessages();
+  SendMessageW(f.Window(), WM_NCLBUTTONDBLCLK, HTSYSMENU, At(f.Window(), POINT{15, 12}));
+  EXPECT_EQ(closes, 2) << "a double click on the icon closes";
+  EXPECT_FALSE(IsWindowVisible(f.Window()));
+}
+
+TEST(TitleButtons, TheManagersBroadcastsReachTheRegisteredForm) {
+  TSkinWindowSystemInstallation installation;
+  ProviderFixture f;
+  f.Form().Show();
+  PumpMessages();
+  ASSERT_TRUE(f.Provider().SkinData().Skinned());
+  f.Manager().SetActive(false);
+  EXPECT_TRUE(GetWindowLongPtrW(f.Window(), GWL_STYLE) & WS_SYSMENU) << "handed back to the system";
+  EXPECT_EQ(f.Cache(), nullptr);
+  f.Manager().SetActive(true);
+  PumpMessages();
+  EXPECT_TRUE(f.Provider().SkinData().Skinned());
+  EXPECT_FALSE(GetWindowLongPtrW(f.Window(), GWL_STYLE) & WS_SYSMENU) << "skinned again";
+}
+
+}  // namespace
+}  // namespace vorlan::skin
