@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <algorithm>
+
 namespace vorlan::app {
 namespace {
 
@@ -27,6 +29,7 @@ std::optional<TSkinLocation> SplitSkinPath(std::u16string_view fullPath) {
   const std::u16string_view name = fullPath.substr(separator);
   if (name == u"." || name == u".." || name.back() == u':') return std::nullopt;
   std::u16string directory(fullPath.substr(0, separator - 1));
+  std::replace(directory.begin(), directory.end(), u'/', u'\\');
   directory += u'\\';
   return TSkinLocation{directory, std::u16string(name)};
 }

@@ -138,6 +138,9 @@ TEST(WindowEffects, ShowOf200MsUpdatesTwentyOneStepsWithRisingAlpha) {
 
 TEST(WindowEffects, RepeatedHideAndShowNeverShowsAStalePicture) {
   ProviderFixture f;
+  auto& panel = f.Form().Add<TSkinPanel>();
+  panel.SetParent(&f.Form());
+  panel.SetBounds(0, 0, 60, 60);
   SetTimes(f.Manager(), 0, 200);
   f.Form().Show();
   PumpMessages();
@@ -147,8 +150,8 @@ TEST(WindowEffects, RepeatedHideAndShowNeverShowsAStalePicture) {
     const auto hides = recorder.Of(true);
     ASSERT_EQ(hides.size(), 1u) << round << ": the hide effect started";
     EXPECT_EQ(f.Cache(), nullptr) << round << ": hidden, the picture is given up";
-    // The new look the next showing must show: another caption.
-    f.Form().SetCaption(round % 2 ? u"VorlanTV клиент" : u"Другое окно");
+    // The new look the next showing must show: the panel elsewhere.
+    panel.SetBounds(70 * (round % 2 ? 0 : 1), 40 * (round % 2 ? 0 : 1), 60, 60);
     f.Form().Show();
     EXPECT_FALSE(HideAnimationRunning()) << round;
     EXPECT_FALSE(IsWindow(hides[0].Window)) << round << ": the last hiding's snapshot is off the screen";
@@ -193,11 +196,21 @@ TEST(WindowEffects, ClientOffsetAndBorderWidthOfTheMainWindowShape) {
   ProviderFixture f;
   f.Form().Show();
   PumpMessages();
+  // The window's frame as this system measures it ((8, 30) and 8 on a
+  // desktop with the usual metrics).
+  RECT outer{}, client{};
+  GetWindowRect(f.Window(), &outer);
+  GetClientRect(f.Window(), &client);
+  POINT origin{0, 0};
+  ClientToScreen(f.Window(), &origin);
   const LRESULT offset = SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(61)), 0);
-  EXPECT_EQ(LOWORD(offset), 8);
-  EXPECT_EQ(HIWORD(offset), 30);
-  EXPECT_EQ(SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(68)), 5), 8)
-      << "(282 - 266) / 2, not the default";
+  EXPECT_EQ(LOWORD(offset), origin.x - outer.left);
+  EXPECT_EQ(HIWORD(offset), origin.y - outer.top);
+  const int edge = (outer.right - outer.left - client.right) / 2;
+  ASSERT_GT(edge, 0);
+  EXPECT_NE(edge, 5);
+  EXPECT_EQ(SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(68)), 5), edge)
+      << "half of what the frame takes across, not the default";
 }
 
 TEST(WindowEffects, RemovingTheSkinAtRunTimeAndApplyingItAgain) {

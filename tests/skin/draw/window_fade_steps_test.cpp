@@ -8,7 +8,7 @@ namespace vorlan::skin::test {
 namespace {
 
 template <typename Steps>
-std::vector<TWindowFadeFrame> Run(Steps& steps) {
+std::vector<TWindowFadeFrame> RunAll(Steps& steps) {
   std::vector<TWindowFadeFrame> frames;
   while (!steps.Done() && frames.size() < 1000) frames.push_back(steps.Next());
   return frames;
@@ -32,7 +32,7 @@ TEST(WindowFadeSteps, StepsFromTheDuration) {
 TEST(WindowFadeSteps, HideFadingFallsToZeroOverStepsPlusOneUpdates) {
   TSkHideFadeSteps steps;
   steps.Init(255, 20, 282, 280, atFading);
-  const auto frames = Run(steps);
+  const auto frames = RunAll(steps);
   ASSERT_EQ(frames.size(), 21u);
   EXPECT_EQ(frames[0].Alpha, 242) << "the first update has already fallen by one step (255 - 12.75)";
   EXPECT_EQ(frames[1].Alpha, 230) << "229.5 rounds to the even neighbour";
@@ -47,7 +47,7 @@ TEST(WindowFadeSteps, HideFadingFallsToZeroOverStepsPlusOneUpdates) {
 TEST(WindowFadeSteps, HideAeroShrinksByAnEighthOnEachSide) {
   TSkHideFadeSteps steps;
   steps.Init(255, 20, 80, 40, atAero);
-  const auto frames = Run(steps);
+  const auto frames = RunAll(steps);
   ASSERT_EQ(frames.size(), 21u);
   EXPECT_EQ(frames[0].Picture, paint::MakeRect(0, 0, 80, 40));
   EXPECT_EQ(frames[2].Picture, paint::MakeRect(1, 0, 78, 39))
@@ -59,7 +59,7 @@ TEST(WindowFadeSteps, HideAeroShrinksByAnEighthOnEachSide) {
 TEST(WindowFadeSteps, ShowRisesToTheTargetAndNeverAbove) {
   TSkShowFadeSteps steps;
   steps.Init(200, 20, 282, 280, atFading);
-  const auto frames = Run(steps);
+  const auto frames = RunAll(steps);
   ASSERT_EQ(frames.size(), 21u) << "updates for i = 0 .. 20";
   EXPECT_EQ(frames[0].Alpha, 10) << "the level is raised before the first update";
   EXPECT_EQ(frames[19].Alpha, 200);
@@ -73,7 +73,7 @@ TEST(WindowFadeSteps, ShortShowIsOneUpdateAtTheTarget) {
   for (const std::uint32_t ms : {0u, 9u}) {
     TSkShowFadeSteps steps;
     steps.Init(255, WindowFadeSteps(ms), 282, 280, atAero);
-    const auto frames = Run(steps);
+    const auto frames = RunAll(steps);
     ASSERT_EQ(frames.size(), 1u) << ms << " ms: no intermediate frames";
     EXPECT_EQ(frames[0].Alpha, 255) << ms;
     EXPECT_EQ(frames[0].Picture, paint::MakeRect(0, 0, 282, 280)) << ms << " ms: the aero kind is not shrunk either";
@@ -83,7 +83,7 @@ TEST(WindowFadeSteps, ShortShowIsOneUpdateAtTheTarget) {
 TEST(WindowFadeSteps, ShowAeroGrowsFromAnEighthInside) {
   TSkShowFadeSteps steps;
   steps.Init(255, 20, 80, 40, atAero);
-  const auto frames = Run(steps);
+  const auto frames = RunAll(steps);
   ASSERT_EQ(frames.size(), 21u);
   EXPECT_EQ(frames[0].Picture, paint::MakeRect(10, 5, 60, 30));
   EXPECT_EQ(frames[10].Picture, paint::MakeRect(5, 2, 70, 35)) << "halfway: 5 and 2.5 (to even: 2) inside";
