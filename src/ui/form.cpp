@@ -110,11 +110,26 @@ void TForm::PlaceAtFirstShowing() {
 void TForm::SetVisible(bool visible) {
   HandleNeeded();
   if (visible == (IsWindowVisible(Handle()) != FALSE)) {
+    // The window already is what the flag becomes: nothing to show or hide.
+    syncing_ = true;
     TControl::SetVisible(visible);
+    syncing_ = false;
     return;
   }
-  if (!visible) {
-    TControl::SetVisible(false);
+  if (Visible() == visible) {
+    // The flag is right and the window is not: only the showing changes.
+    Perform(CM_SHOWINGCHANGED);
+    return;
+  }
+  // The visibility notification passes on to the showing change, which
+  // does the work (UpdateShowing), so that handlers in the window's chain
+  // see both around it.
+  TControl::SetVisible(visible);
+}
+
+void TForm::UpdateShowing() {
+  if (!HandleAllocated() || Visible() == (IsWindowVisible(Handle()) != FALSE)) return;
+  if (!Visible()) {
     ShowWindow(Handle(), SW_HIDE);
     return;
   }
@@ -126,7 +141,6 @@ void TForm::SetVisible(bool visible) {
     Application().HandleException(std::current_exception());
   }
   PlaceAtFirstShowing();
-  TControl::SetVisible(true);
   ShowWindow(Handle(), SW_SHOW);
   SetForegroundWindow(Handle());
   if (active_control_ && active_control_->CanFocus()) {
@@ -196,6 +210,13 @@ void TForm::WndProc(TMessage& message) {
   switch (message.Msg) {
     case WM_CLOSE:
       Close();
+      return;
+    case CM_VISIBLECHANGED:
+      TWinControl::WndProc(message);
+      if (!syncing_ && HandleAllocated()) Perform(CM_SHOWINGCHANGED);
+      return;
+    case CM_SHOWINGCHANGED:
+      UpdateShowing();
       return;
     case WM_QUERYENDSESSION:
       // Never stand in the way of a log-off or shut-down.

@@ -88,12 +88,15 @@ class TForm : public TWinControl, public skin::ISkinForm {
 
  private:
   void PlaceAtFirstShowing();
+  // Shows or hides the window as the visibility flag says.
+  void UpdateShowing();
   void ClampSize(int& width, int& height) const;
   bool FixedSize() const;
 
   TSizeConstraints constraints_;
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
+  bool syncing_ = false;  // the flag follows the window: no showing change
   DWORD border_icons_ = WS_SYSMENU;
   TWinControl* active_control_ = nullptr;  // borrowed: one of this form's controls
 };

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/win/main_form.h"
+#include "app/win/skin_option.h"
 #include "app/win/startup.h"
 #include "skin/controls/window_system.h"
 #include "ui/application.h"
@@ -15,6 +16,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   try {
     const auto form = vorlan::ui::MakeOwned<vorlan::app::TMainForm>();
     application.SetMainForm(form.get());
+    // A skin named on the command line replaces the stored one at run time.
+    vorlan::app::ApplySkinOption(*form->SkinManager1);
     application.Run();
     application.SetMainForm(nullptr);
   } catch (...) {

@@ -2,6 +2,7 @@
 
 #include "platform/text.h"
 #include "skin/controls/common_data_ops.h"
+#include "skin/controls/window_animation.h"
 #include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/skin_image.h"
@@ -60,6 +61,10 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
 }
 
 TSkinProvider::~TSkinProvider() {
+  // A hide effect of this form would report to a provider that is gone.
+  if (HideAnimationRunning() && form_.HandleAllocated() && HideTimer().ParentWnd == form_.Handle()) {
+    HideTimer().Finish(false);
+  }
   if (TSkinWindowSystem* system = InstalledWindowSystem(); system && Attached()) system->UnregisterProviderForm(form_);
 }
 

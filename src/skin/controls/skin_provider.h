@@ -200,6 +200,20 @@ class TSkinProvider : public ui::TComponent {
   static bool ButtonPressed();
   static void ClearButtonPressed();
 
+  // ---- show and hide effects ----
+  // The complete window image: the cache (rebuilt when changed) with every
+  // visible child control painted into it, opaque. Empty without a cache.
+  paint::TBitmap32 WholeWindowImage();
+  bool fAnimating = false;     // a show effect has been prepared
+  bool FInAnimation = false;   // a show effect is being built
+  bool SkipAnimation = false;  // no hide effect while set
+  // Set while the hide snapshot is taken, cleared when the form shows again.
+  bool Hiding() const { return hiding_; }
+  platform::UniqueWindow CoverForm;  // the hide snapshot window until its effect takes it
+  RECT LastClientRect{};
+  // A flag kept for other components (commands 63 and 64).
+  bool KeptFlag = false;
+
   // How often the whole-window picture was built (for diagnostics and tests).
   std::uint64_t CacheBuilds() const { return cache_builds_; }
 
@@ -231,6 +245,17 @@ class TSkinProvider : public ui::TComponent {
   void HandlePrint(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   bool HandleTitleMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void SkinnedCommand(ui::TMessage& message);
+  bool EffectApplies(bool showing) const;
+  void SetChildrenRedraw(bool on);
+  void HandleShowingChanged(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleVisibleChanged(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleWindowPosChanging(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleWindowPosChanged(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleClose(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void SetTransparency(std::uint8_t alpha);
+  std::int32_t FrameEdgeWidth(LPARAM fallback) const;
+  std::int32_t FontOwnerAt(const RECT& rect) const;
   void ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndProc, ui::TMessage& message);
   std::int32_t FadeSteps() const;
   bool FadeAllowed() const;
@@ -266,6 +291,9 @@ class TSkinProvider : public ui::TComponent {
   bool region_set_ = false;
   platform::UniqueFont caption_font_;
   std::uint64_t cache_builds_ = 0;
+  bool hiding_ = false;
+  bool made_layered_ = false;     // the show effect made the window layered
+  std::uint8_t own_alpha_ = 255;  // a layered form's own alpha, given back after the show effect
 };
 
 }  // namespace vorlan::skin

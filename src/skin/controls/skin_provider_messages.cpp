@@ -9,15 +9,25 @@
 #include "skin/controls/child_painting.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/common_handlers.h"
+#include "skin/controls/font_owner.h"
 #include "skin/controls/form_region.h"
+#include "skin/controls/skin_flags.h"
 #include "skin/controls/skin_provider.h"
+#include "skin/controls/window_animation.h"
 #include "skin/data/skin_commands.h"
 
 namespace vorlan::skin {
 namespace {
 
-// The skin command that asks a form where its client area starts.
+// Skin commands a form answers that have no name of their own.
 constexpr unsigned kClientOffsetCommand = 61;
+constexpr unsigned kChildMoveStarts = 51;
+constexpr unsigned kChildMoveEnds = 52;
+constexpr unsigned kRepaintFrameNow = 62;
+constexpr unsigned kSetKeptFlag = 63;
+constexpr unsigned kGetKeptFlag = 64;
+constexpr unsigned kSetTransparency = 65;
+constexpr unsigned kBorderWidthQuery = 68;
 // The taskbar asks a window for its system menu.
 constexpr UINT kTaskbarSysMenuRequest = 0x313;
 
@@ -155,10 +165,15 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           if (message.LParam == reinterpret_cast<LPARAM>(data.SkinManager())) {
             PrepareForm();
             TempBmp = paint::TBitmap32();
+            KillAnimations();
             if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) RedrawFrame();
           }
           break;
         case scRefreshSkin:
+          if (message.LParam != reinterpret_cast<LPARAM>(data.SkinManager())) break;
+          // A skin applied again after its removal: the frame is taken over
+          // anew (while the skin was being prepared it was not ready yet).
+          if (!icons_taken_) PrepareForm();
           RgnChanged = true;
           if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) {
             data.BGChanged = true;
@@ -184,7 +199,7 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           if (data.FUpdating) data.BGChanged = true;
           break;
         case scIsNotReady:
-          message.Result = data.FUpdating ? 1 : 0;
+          message.Result = data.FUpdating && !FInAnimation && !AnimationInProgress() ? 1 : 0;
           break;
         case scBgChanged:
           data.BGChanged = true;
@@ -201,15 +216,31 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           message.Result = static_cast<LRESULT>(static_cast<std::uint32_t>(BgColor(data, 0)));
           break;
         case scPrepareCache:
-          if (data.BGChanged) PaintAll();
+          if (data.BGChanged && !FInAnimation) PaintAll();
           break;
         case scMouseLeave:
           SetHotHT(0, true);
           ClearButtonPressed();
           break;
         default:
+          SkinnedCommand(message);
           break;
       }
+      return;
+    case ui::CM_SHOWINGCHANGED:
+      HandleShowingChanged(message, oldWndProc);
+      return;
+    case ui::CM_VISIBLECHANGED:
+      HandleVisibleChanged(message, oldWndProc);
+      return;
+    case WM_WINDOWPOSCHANGING:
+      HandleWindowPosChanging(message, oldWndProc);
+      return;
+    case WM_WINDOWPOSCHANGED:
+      HandleWindowPosChanged(message, oldWndProc);
+      return;
+    case WM_CLOSE:
+      HandleClose(message, oldWndProc);
       return;
     case WM_NCCREATE:
     case WM_CREATE:
@@ -257,12 +288,8 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       return;
     case WM_SHOWWINDOW:
       oldWndProc(message);
-      if (!message.WParam) {
-        KillAnimations();
-        // Hidden: the next showing rebuilds the picture from nothing.
-        data.FCacheBmp.reset();
-        data.BGChanged = true;
-      }
+      // The picture stays until the hide effect has taken its snapshot.
+      if (!message.WParam) KillAnimations();
       return;
     case WM_GETMINMAXINFO: {
       const TFrameGeometry g = Geometry();
@@ -298,10 +325,61 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
     case WM_MOVE:
       KillAnimations();
       break;
+    case WM_QUERYENDSESSION:
+      // The session may end soon after: no effect is left half played.
+      FinishHideAnimation();
+      break;
     default:
       break;
   }
   oldWndProc(message);
+}
+
+// Second-stage commands without a case of their own above.
+void TSkinProvider::SkinnedCommand(ui::TMessage& message) {
+  TSkinScrollWndData& data = *FCommonData;
+  switch (static_cast<unsigned>(CommandOf(message))) {
+    case kChildMoveStarts:
+    case kChildMoveEnds: {
+      // Only a background that shows through children needs the repaint.
+      if (!form_.HandleAllocated() || !SendMessageW(form_.Handle(), SM_ALPHACMD, MakeSkinWParam(scChildMoved), 0))
+        break;
+      const bool starts = static_cast<unsigned>(CommandOf(message)) == kChildMoveStarts;
+      SendMessageW(form_.Handle(), WM_SETREDRAW, starts ? FALSE : TRUE, 0);
+      if (!starts) {
+        RedrawWindow(form_.Handle(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      }
+      break;
+    }
+    case kRepaintFrameNow:
+      if (message.LParam == 1) data.BGChanged = true;
+      RedrawFrame();
+      break;
+    case kSetKeptFlag:
+      KeptFlag = message.LParam == 1;
+      break;
+    case kGetKeptFlag:
+      message.Result = KeptFlag ? 1 : 0;
+      break;
+    case kSetTransparency:
+      SetTransparency(static_cast<std::uint8_t>(std::clamp<LPARAM>(message.LParam, 0, 255)));
+      break;
+    case scGetFontOwner:
+      if (auto* query = reinterpret_cast<TFontOwnerQuery*>(message.LParam)) {
+        const std::int32_t owner = FontOwnerAt(query->R);
+        if (owner >= 0) {
+          query->SkinIndex = owner;
+          message.Result = 1;
+        }
+      }
+      break;
+    case kBorderWidthQuery:
+      message.Result = FrameEdgeWidth(message.LParam);
+      break;
+    default:
+      break;
+  }
 }
 
 bool TSkinProvider::CacheValid() const {

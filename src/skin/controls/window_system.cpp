@@ -6,6 +6,7 @@
 #include "skin/controls/glow.h"
 #include "skin/controls/skin_menus.h"
 #include "skin/controls/sys_color_substitution.h"
+#include "skin/controls/window_animation.h"
 #include "skin/data/skin_manager.h"
 #include "ui/application.h"
 
@@ -24,6 +25,7 @@ std::vector<ISkinForm*> AsSkinForms(const std::vector<ui::TForm*>& forms) {
 }  // namespace
 
 TSkinWindowSystem::~TSkinWindowSystem() {
+  ReleaseHideTimer();
   UnInstallHook();
   RemoveApplicationHook();
 }

@@ -36,9 +36,13 @@ inline std::size_t LiveUserObjects() {
   return live;
 }
 
+// Runs the messages waiting for this thread.
 inline void PumpMessages() {
   MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
 }
 
 }  // namespace vorlan::skin::test

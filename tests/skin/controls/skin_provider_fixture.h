@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "live_handles.h"
 #include "paint/bitmap32.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/data/skin_manager.h"
@@ -14,15 +15,6 @@
 #include "ui/form.h"
 
 namespace vorlan::skin::test {
-
-// Runs the messages waiting for this thread.
-inline void PumpMessages() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
 
 // A form shaped like the program's window: sizeable style fixed at 282 × 280
 // by its constraints, close button only, a provider with every default.

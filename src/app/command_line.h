@@ -1,0 +1,31 @@
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+// The program's command line. Its one option, `--skin PATH`, names a skin
+// package file or an unpacked skin directory to use instead of the skin
+// stored in the program.
+namespace vorlan::app {
+
+inline constexpr std::u16string_view kSkinOption = u"--skin";
+
+// The skin path the arguments (the program's name left out) ask for; none
+// when the option is absent or has no value. The last one given counts.
+std::optional<std::u16string> SkinArgument(std::span<const std::u16string> args);
+
+// Where the skin manager finds a skin: its directory (ending in "\") and
+// the skin's name in it (a package's file name or a directory's name).
+struct TSkinLocation {
+  std::u16string Directory;
+  std::u16string Name;
+  friend bool operator==(const TSkinLocation&, const TSkinLocation&) = default;
+};
+
+// Splits a full path to a package file or skin directory; none when it
+// names no file or directory inside one (a drive's root, a bare name).
+std::optional<TSkinLocation> SplitSkinPath(std::u16string_view fullPath);
+
+}  // namespace vorlan::app
