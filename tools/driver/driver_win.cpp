@@ -19,21 +19,33 @@
 //   vorlan-driver system-menu     clicks the title's icon (the system menu
 //                                 opens and stays open), prints the screen
 //                                 area of the window and the menu
-//   vorlan-driver close-menus     closes an open menu with Escape
 //   vorlan-driver activate-other SECONDS
 //                                 shows a small window of its own away from
 //                                 the program's and gives it the activation,
 //                                 for SECONDS, then closes it
+//   vorlan-driver open-tray-menu  opens the tray icon's menu (as a right click
+//                                 on the icon tells the program) beside the
+//                                 window, prints the menu's place
+//   vorlan-driver hover-menu-item INDEX COUNT
+//                                 moves the mouse over item INDEX (from 1) of
+//                                 the open menu's COUNT items of one height
+//   vorlan-driver close-menu      closes the open menu with Escape
 // Exit code 0 on success; 2 when the window does not appear.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <string>
+#include <vector>
+
+#include "platform/program_messages.h"
 
 namespace {
 
 constexpr wchar_t kFormClass[] = L"VorlanForm";
+constexpr wchar_t kMessageWindowClass[] = L"VorlanMessageWindow";
+constexpr wchar_t kMenuClass[] = L"#32768";
 constexpr DWORD kWaitMilliseconds = 60000;
 constexpr UINT kSendTimeout = 60000;
 
@@ -69,10 +81,10 @@ bool Send(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
   return SendMessageTimeoutW(window, message, wparam, lparam, SMTO_NORMAL, kSendTimeout, &result) != 0;
 }
 
-void PrintPlace(HWND form) {
+void PrintPlace(HWND window, const char* what = "window") {
   RECT rect{};
-  GetWindowRect(form, &rect);
-  std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  GetWindowRect(window, &rect);
+  std::printf("%s %ld %ld %ld %ld\n", what, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
   std::fflush(stdout);
 }
 
@@ -322,14 +334,86 @@ int SystemMenu(HWND form) {
   return 0;
 }
 
-int CloseMenus(HWND form) {
-  for (int i = 0; i < 5; ++i) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (!menu || !IsWindowVisible(menu)) break;
-    PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-    Sleep(200);
+std::vector<HWND> WindowsOfProgram(HWND form, const wchar_t* window_class, bool visible_only) {
+  ProcessWindows search;
+  GetWindowThreadProcessId(form, &search.process);
+  search.window_class = window_class;
+  search.visible_only = visible_only;
+  EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND OpenMenuWindow(HWND form) {
+  const std::vector<HWND> menus = WindowsOfProgram(form, kMenuClass, true);
+  return menus.empty() ? nullptr : menus.front();
+}
+
+HWND WaitForMenu(HWND form, bool open) {
+  for (DWORD waited = 0; waited < 10000; waited += 50) {
+    HWND menu = OpenMenuWindow(form);
+    if ((menu != nullptr) == open) return menu;
+    Sleep(50);
+  }
+  return OpenMenuWindow(form);
+}
+
+// The cursor goes there as the user's mouse would: the system's input, so
+// that a menu loop tracking the mouse sees it.
+void MoveMouseOnScreen(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = static_cast<LONG>(screen.x * 65535 / std::max(GetSystemMetrics(SM_CXSCREEN) - 1, 1));
+  input.mi.dy = static_cast<LONG>(screen.y * 65535 / std::max(GetSystemMetrics(SM_CYSCREEN) - 1, 1));
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof(input));
+}
+
+// The tray icon's hidden window is one of the program's message windows;
+// only it answers the shell's notification, so each of them is told.
+int OpenTrayMenu(HWND form) {
+  RECT place{};
+  GetWindowRect(form, &place);
+  // The menu opens at the cursor: beside the window, so that both show.
+  SetCursorPos(place.right + 24, place.top + 40);
+  for (HWND window : WindowsOfProgram(form, kMessageWindowClass, false)) {
+    PostMessageW(window, vorlan::platform::WM_TRAYNOTIFY, 0, WM_RBUTTONUP);
+  }
+  HWND menu = WaitForMenu(form, true);
+  if (!menu) {
+    std::fprintf(stderr, "vorlan-driver: the tray menu did not open\n");
+    return 6;
   }
   WaitIdle(form);
+  PrintPlace(menu, "menu");
+  return 0;
+}
+
+int HoverMenuItem(HWND form, int index, int count) {
+  HWND menu = OpenMenuWindow(form);
+  if (!menu || index < 1 || count < index) {
+    std::fprintf(stderr, "vorlan-driver: no open menu, or no such item\n");
+    return 6;
+  }
+  RECT client{};
+  GetClientRect(menu, &client);
+  POINT at{client.right / 2, static_cast<LONG>(client.bottom * (2 * index - 1) / (2 * count))};
+  ClientToScreen(menu, &at);
+  MoveMouseOnScreen(at);
+  WaitIdle(form);
+  return 0;
+}
+
+int CloseMenu(HWND form) {
+  HWND menu = OpenMenuWindow(form);
+  if (!menu) return 0;
+  // The menu loop reads the thread's keys, whichever window they are for.
+  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 1);
+  PostMessageW(menu, WM_KEYUP, VK_ESCAPE, 0xC0000001);
+  if (WaitForMenu(form, false)) {
+    std::fprintf(stderr, "vorlan-driver: the menu did not close\n");
+    return 6;
+  }
   return 0;
 }
 
@@ -346,7 +430,8 @@ int wmain(int argc, wchar_t** argv) {
     std::fprintf(stderr,
                  "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS | place |\n"
                  "       focus-edit NUMBER | hover-button | press-button | release-button | move-away |\n"
-                 "       hover-close | press-close | release-away | system-menu | close-menus\n");
+                 "       hover-close | press-close | release-away | system-menu |\n"
+                 "       open-tray-menu | hover-menu-item INDEX COUNT | close-menu\n");
     return 1;
   }
   HWND form = WaitForVisibleForm();
@@ -374,8 +459,10 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"press-close") return PressClose(form);
   if (command == L"release-away") return ReleaseAway(form);
   if (command == L"system-menu") return SystemMenu(form);
-  if (command == L"close-menus") return CloseMenus(form);
   if (command == L"activate-other" && argc >= 3) return ActivateOther(form, _wtoi(argv[2]));
+  if (command == L"open-tray-menu") return OpenTrayMenu(form);
+  if (command == L"hover-menu-item" && argc >= 4) return HoverMenuItem(form, _wtoi(argv[2]), _wtoi(argv[3]));
+  if (command == L"close-menu") return CloseMenu(form);
   std::fprintf(stderr, "vorlan-driver: unknown command\n");
   return 1;
 }

@@ -53,6 +53,9 @@ TMainForm::TMainForm(TMainFormServices services) : services_(std::move(services)
   BeginLoading();
   CreateComponents();
   EndLoading();
+  // The manager took its skin before the tray menu existed; with the whole
+  // layout read, every menu of the window is hooked into the skin's painter.
+  if (skin::ISkinableMenus* menus = SkinManager1->SkinableMenus(); menus && menus->Active()) menus->InitItems(true);
 }
 
 void TMainForm::CreateComponents() {

@@ -2,37 +2,68 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
+#include <string_view>
 
+#include "skin/data/broadcast.h"
 #include "ui/window_subclass.h"
 
-// The adapter of a popup menu's window ("#32768", section "MAINMENU"): it
-// answers that the window is skinned, keeps the frame that the menu painter
-// put on it over the system's own painting, and tells when the window goes.
+// The adapter of a popup menu's window ("#32768", section "MAINMENU"),
+// attached by the window-creation hook when the system makes the window and
+// kept in the hook's list of foreign windows. It answers that the window is
+// skinned, tells the menu painter when the region must be set anew, keeps
+// the painter's frame over the system's own painting, and releases itself
+// when the window is destroyed.
 namespace vorlan::skin {
 
-class TSkMnuWnd {
- public:
-  using TFrameHandler = std::function<void(HWND window)>;
+inline constexpr std::u16string_view kMenuWindowSection = u"MAINMENU";
 
-  // `draw_frame` repaints the skin's frame; `destroyed` runs once when the
-  // window is destroyed. Both are borrowed by the adapter's lifetime.
-  TSkMnuWnd(HWND window, TFrameHandler draw_frame, TFrameHandler destroyed);
+// Asks a popup window to take its region anew before its frame is drawn.
+inline constexpr TSkinCommand scMenuRegionChanged = static_cast<TSkinCommand>(14);
+
+class TSkMnuWnd : public ISkinForeignWindow {
+ public:
+  using TWindowHandler = std::function<void(HWND window)>;
+  using TReleased = std::function<void(TSkMnuWnd& adapter)>;
+
+  // `released` runs once, as the last thing, when the window is destroyed:
+  // its owner may drop the adapter then. Throws when the window cannot be
+  // subclassed.
+  TSkMnuWnd(HWND window, TReleased released);
+  ~TSkMnuWnd() override;
   TSkMnuWnd(const TSkMnuWnd&) = delete;
   TSkMnuWnd& operator=(const TSkMnuWnd&) = delete;
 
+  // The live adapter of a window, or none.
+  static TSkMnuWnd* Find(HWND window);
+
   HWND CtrlHandle() const { return CtrlHandle_; }
   bool Destroyed() const { return Destroyed_; }
+  std::u16string_view SkinSection() const { return kMenuWindowSection; }
+
+  // The painter that owns the window's picture: `draw_frame` after every
+  // system painting of the window, `destroyed` when the window goes. A new
+  // connection replaces the old one; empty functions disconnect.
+  void ConnectPainter(TWindowHandler draw_frame, TWindowHandler destroyed);
+
   // Set by command 14 while the window is visible: the region must be set anew.
   bool RegionChanged = false;
   bool RegionSet = false;  // the painter has given the window its region
 
+  // ISkinForeignWindow
+  bool IsVisible() const override;
+  std::intptr_t Send(const TSkinMessage& message) override;
+  void Redraw() override;
+
  private:
   void skWndProc(ui::TMessage& message, const ui::TPassOn& pass_on);
+  bool SkinCommand(ui::TMessage& message);
 
   HWND CtrlHandle_;
-  TFrameHandler draw_frame_;
-  TFrameHandler destroyed_;
+  TReleased released_;
+  TWindowHandler draw_frame_;
+  TWindowHandler destroyed_;
   bool Destroyed_ = false;
   ui::TWindowSubclass subclass_;
 };

@@ -5,12 +5,15 @@
 
 #include "paint/bitmap_gdi_win.h"
 #include "platform/handle_win.h"
+#include "skin/controls/menu_window.h"
 #include "skin/controls/skin_menus_parts.h"
 #include "skin/controls/skin_text_draw.h"
+#include "skin/controls/window_creation_hook.h"
 #include "skin/draw/border_mask.h"
 #include "skin/draw/section.h"
 #include "skin/draw/skin_image.h"
 #include "skin/draw/state_fill.h"
+#include "ui/creation_hook.h"
 #include "ui/form.h"
 
 namespace vorlan::skin {
@@ -28,6 +31,12 @@ struct TDrawHook {
   void operator()(ui::TMenuItem& item, HDC dc, const RECT& r, UINT state) const {
     Painter->SkinAdvancedDrawItem(item, dc, r, state);
   }
+};
+
+// The painter's own close handler: the popup's loop is over.
+struct TCloseHook {
+  TSkinableMenus* Painter;
+  void operator()(ui::TObject& /*menu*/) const { Painter->ClearMenuInfos(); }
 };
 
 void WalkComponents(ui::TComponent& component, TSkinableMenus& painter, bool active) {
@@ -83,10 +92,17 @@ char16_t SysMenuGlyph(UINT command) {
   }
 }
 
+HWND MenuWindowOfDc(HDC canvas) {
+  const HWND window = canvas ? WindowFromDC(canvas) : nullptr;
+  if (!window) return nullptr;
+  return ui::WindowClassName(window) == std::u16string_view(reinterpret_cast<const char16_t*>(kPopupMenuClass))
+             ? window
+             : nullptr;
+}
+
 TSkinableMenus::~TSkinableMenus() {
   if (FActive) InitItems(false);
   FMenuInfos.clear();
-  FMenuWindows.clear();
 }
 
 void TSkinableMenus::InitItems(bool active) {
@@ -97,6 +113,11 @@ void TSkinableMenus::InitItems(bool active) {
 void TSkinableMenus::HookPopupMenu(ui::TPopupMenu& menu, bool active) {
   menu.OwnerDraw = active && FOwner.SkinnedPopups();
   menu.MenuAnimation = !active;
+  if (active) {
+    if (!menu.OnClose) menu.OnClose = TCloseHook{this};
+  } else if (menu.OnClose.target<TCloseHook>()) {
+    menu.OnClose = nullptr;
+  }
   for (ui::TMenuItem* item : menu.Items()) HookItem(*item, active);
 }
 
@@ -113,15 +134,7 @@ void TSkinableMenus::HookItem(ui::TMenuItem& item, bool active) {
   }
 }
 
-void TSkinableMenus::ClearMenuInfos() {
-  FMenuInfos.clear();
-  std::erase_if(FMenuWindows, [](const std::unique_ptr<TSkMnuWnd>& w) { return w->Destroyed(); });
-}
-
-std::size_t TSkinableMenus::LiveMenuWindows() const {
-  return static_cast<std::size_t>(std::count_if(FMenuWindows.begin(), FMenuWindows.end(),
-                                                [](const std::unique_ptr<TSkMnuWnd>& w) { return !w->Destroyed(); }));
-}
+void TSkinableMenus::ClearMenuInfos() { FMenuInfos.clear(); }
 
 std::int32_t TSkinableMenus::ExtraWidth(const TSkMenuInfo& info) const {
   return FOwner.MenuSupport().UseExtraLine && info.HaveExtraLine ? FOwner.MenuSupport().ExtraLineWidth : 0;
@@ -188,7 +201,7 @@ TSkMenuInfo* TSkinableMenus::GetMenuInfo(const ui::TMenuItem& item, int width, H
     if (info.FirstItem == first) {
       if (window && !info.Wnd) {
         info.Wnd = window;
-        AttachWindow(window);
+        ConnectWindow(window);
         DrawWndBorder(window, *info.Bmp);
       }
       return &info;
@@ -217,7 +230,7 @@ TSkMenuInfo& TSkinableMenus::PrepareMenuBG(const ui::TMenuItem& item, int width,
   FArOR.clear();
   if (FOwner.IsValidSkinIndex(section)) {
     const TLoadedSkin& skin = FOwner.Skin;
-    PaintSectionBackground(skin, section, paint::EmptyCacheInfo(), 0, paint::kNoColor, -1, -1, bmp, {0, 0}, whole);
+    PaintSectionBackground(skin, section, paint::EmptyCacheInfo(), 0, kNoCustomColor, -1, -1, bmp, {0, 0}, whole);
     const std::int32_t sbw = SkinBorderWidth();
     const std::int32_t extra = ExtraWidth(info);
     const std::int32_t ico_line = FOwner.GetSkinIndex(FOwner.MenuSupport().IcoLineSkin);
@@ -245,25 +258,27 @@ TSkMenuInfo& TSkinableMenus::PrepareMenuBG(const ui::TMenuItem& item, int width,
   TSkMenuInfo& added = FMenuInfos.back();
   if (window) {
     added.Wnd = window;
-    AttachWindow(window);
+    ConnectWindow(window);
     DrawWndBorder(window, *added.Bmp);
   }
   return added;
 }
 
-void TSkinableMenus::AttachWindow(HWND window) {
-  std::erase_if(FMenuWindows, [](const std::unique_ptr<TSkMnuWnd>& w) { return w->Destroyed(); });
-  for (const auto& adapter : FMenuWindows) {
-    if (adapter->CtrlHandle() == window) return;
-  }
-  FMenuWindows.push_back(std::make_unique<TSkMnuWnd>(
-      window,
-      [this](HWND w) {
-        for (const TSkMenuInfo& info : FMenuInfos) {
-          if (info.Wnd == w) DrawWndBorder(w, *info.Bmp);
+void TSkinableMenus::ConnectWindow(HWND window) {
+  TSkMnuWnd* adapter = TSkMnuWnd::Find(window);
+  if (!adapter) return;  // no hook: the frame is drawn with the items only
+  const std::weak_ptr<TSkinableMenus*> self = FSelf;
+  adapter->ConnectPainter(
+      [self](HWND w) {
+        if (const auto painter = self.lock()) {
+          for (const TSkMenuInfo& info : (*painter)->FMenuInfos) {
+            if (info.Wnd == w) (*painter)->DrawWndBorder(w, *info.Bmp);
+          }
         }
       },
-      [this](HWND w) { WindowDestroyed(w); }));
+      [self](HWND w) {
+        if (const auto painter = self.lock()) (*painter)->WindowDestroyed(w);
+      });
 }
 
 void TSkinableMenus::WindowDestroyed(HWND window) {
@@ -273,17 +288,15 @@ void TSkinableMenus::WindowDestroyed(HWND window) {
 
 void TSkinableMenus::DrawWndBorder(HWND window, const paint::TBitmap32& picture) {
   if (BorderDrawing || picture.Empty() || !window) return;
-  BorderDrawing = true;
-  SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(static_cast<TSkinCommand>(14)), 0);
-  bool set_region = true;
-  for (const auto& adapter : FMenuWindows) {
-    if (adapter->CtrlHandle() == window) {
-      // Once set, the region stays until the window says it changed.
-      set_region = adapter->RegionChanged || !adapter->RegionSet;
-      adapter->RegionChanged = false;
-      adapter->RegionSet = true;
-    }
+  SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(scMenuRegionChanged), 0);
+  // The window's adapter tells whether the region must be set (once set, it
+  // stays until the window says it changed); a window without adapter gets
+  // it every time.
+  BOOL set_region = TRUE;
+  if (SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(scSetUpdating), reinterpret_cast<LPARAM>(&set_region)) != 0) {
+    return;
   }
+  BorderDrawing = true;
   if (set_region) {
     platform::UniqueRegion region(CreateRectRgn(0, 0, picture.Width(), picture.Height()));
     const std::vector<paint::TRect> cuts = FArOR.empty() ? std::vector<paint::TRect>{{0, 0, 1, 1}} : FArOR;

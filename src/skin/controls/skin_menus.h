@@ -10,7 +10,6 @@
 
 #include "paint/bitmap32.h"
 #include "paint/geometry.h"
-#include "skin/controls/menu_window.h"
 #include "skin/data/skin_manager.h"
 #include "ui/popup_menu.h"
 
@@ -65,8 +64,6 @@ class TSkinableMenus : public ISkinableMenus {
   std::int32_t SkinBorderWidth();
 
   const std::vector<TSkMenuInfo>& MenuInfos() const { return FMenuInfos; }
-  // Adapters attached to popup windows that are still alive.
-  std::size_t LiveMenuWindows() const;
   // Rectangles cut out of the last popup's region, in picture coordinates.
   const std::vector<paint::TRect>& ArOR() const { return FArOR; }
 
@@ -75,7 +72,9 @@ class TSkinableMenus : public ISkinableMenus {
 
  private:
   TSkMenuExtraLine ExtraLineData(const ui::TMenuItem& first) const;
-  void AttachWindow(HWND window);
+  // Follows the window's adapter (when the hook gave it one): the frame after
+  // each system painting, the picture dropped when the window goes.
+  void ConnectWindow(HWND window);
   void WindowDestroyed(HWND window);
   void DrawDivider(const TSkMenuInfo& info, HDC canvas, const RECT& r, bool first_column);
   void DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r);
@@ -88,7 +87,11 @@ class TSkinableMenus : public ISkinableMenus {
   bool BorderDrawing = false;
   std::vector<paint::TRect> FArOR;
   std::vector<TSkMenuInfo> FMenuInfos;
-  std::vector<std::unique_ptr<TSkMnuWnd>> FMenuWindows;
+  // Expires with the painter, so that adapters outliving it call nothing.
+  std::shared_ptr<TSkinableMenus*> FSelf = std::make_shared<TSkinableMenus*>(this);
 };
+
+// The popup menu window that a device context draws on, or none.
+HWND MenuWindowOfDc(HDC canvas);
 
 }  // namespace vorlan::skin

@@ -31,7 +31,7 @@ paint::TBitmap32 PictureUnder(const paint::TBitmap32& picture, std::int32_t x, s
 void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const RECT& r, UINT state) {
   if (!FOwner.Active() || !FOwner.Skin.CommonSkinData.Active) return;
   const ui::TPopupMenu* menu = MenuOf(item);
-  const HWND window = menu ? menu->PopupWindow() : nullptr;
+  const HWND window = MenuWindowOfDc(canvas);
   TSkMenuInfo* info = GetMenuInfo(item, 0, window, canvas, 0);
   if (!info || !info->Bmp) return;
   const bool first_column = !HasBreakBefore(item);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "skin/controls/menu_window.h"
 #include "skin/data/skin_manager.h"
 #include "ui/creation_hook.h"
 #include "ui/types.h"
@@ -76,10 +77,30 @@ TSkinCreationHook::~TSkinCreationHook() {
 void TSkinCreationHook::WindowCreated(HWND window, HWND parent) {
   const TSkinManager* manager = DefaultManager();
   if (IsClass(window, kPopupMenuClass)) {
-    if (manager->SkinnedPopups() && MenuWindowHandler() && !AnswersSkinned(window)) MenuWindowHandler()(window);
+    if (manager->SkinnedPopups() && !AnswersSkinned(window)) {
+      AttachMenuWindow(window);
+      if (MenuWindowHandler()) MenuWindowHandler()(window);
+    }
     return;
   }
   if (DialogHandler() && DialogSkinningTakes(window, parent)) DialogHandler()(window, *this);
+}
+
+void TSkinCreationHook::AttachMenuWindow(HWND window) {
+  std::unique_ptr<TSkMnuWnd> adapter;
+  try {
+    // Released when its window is destroyed.
+    adapter = std::make_unique<TSkMnuWnd>(window, [this](TSkMnuWnd& gone) { RemoveHookedWindow(&gone); });
+  } catch (const std::runtime_error&) {
+    return;  // a window that cannot be subclassed keeps the system's look
+  }
+  AddHookedWindow(std::move(adapter));
+}
+
+std::size_t TSkinCreationHook::MenuWindowCount() const {
+  return static_cast<std::size_t>(std::count_if(hooked_windows_.begin(), hooked_windows_.end(), [](const auto& owned) {
+    return dynamic_cast<const TSkMnuWnd*>(owned.get()) != nullptr;
+  }));
 }
 
 void TSkinCreationHook::WindowActivated(HWND window) {

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -13,8 +14,10 @@
 // WH_CBT hook of the user-interface thread), installed with the skin's hooks
 // and removed with them. It reaches two kinds of foreign windows:
 // - pop-up menu windows (class "#32768") at creation, when the default
-//   manager skins pop-up menus and the window is not skinned already: handed
-//   to the menu window handler (the skinned menus attach their adapter);
+//   manager skins pop-up menus and the window is not skinned already: they
+//   get a menu window adapter, kept in the list of hooked foreign windows
+//   until the window is destroyed, and are then handed to the menu window
+//   handler;
 // - standard dialogs (class "#32770") at creation and at activation, when
 //   they have neither parent nor owner and the default manager skins
 //   standard dialogs: handed to the dialog handler, which may add the windows
@@ -27,7 +30,8 @@ inline constexpr wchar_t kDialogClass[] = L"#32770";
 
 class TSkinCreationHook;
 
-// What the hook hands on; none by default.
+// What the hook hands on; none by default. The menu window handler sees a
+// menu window after its adapter is attached.
 using TMenuWindowHandler = std::function<void(HWND menu_window)>;
 using TDialogHandler = std::function<void(HWND dialog, TSkinCreationHook& hook)>;
 // Each replaces the previous one; an empty function removes it.
@@ -46,11 +50,14 @@ class TSkinCreationHook {
   std::vector<ISkinForeignWindow*> HookedWindows() const;
   void AddHookedWindow(std::unique_ptr<ISkinForeignWindow> window);
   void RemoveHookedWindow(const ISkinForeignWindow* window);
+  // How many of the hooked windows are menu windows.
+  std::size_t MenuWindowCount() const;
 
  private:
   friend LRESULT CALLBACK SkinCbtProc(int code, WPARAM wparam, LPARAM lparam) noexcept;
   void WindowCreated(HWND window, HWND parent);
   void WindowActivated(HWND window);
+  void AttachMenuWindow(HWND window);
 
   platform::UniqueHook hook_;
   std::vector<std::unique_ptr<ISkinForeignWindow>> hooked_windows_;

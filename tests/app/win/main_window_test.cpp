@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "main_form_fixture.h"
+#include "skin/controls/window_system.h"
 #include "ui/application.h"
 
 namespace vorlan::app {
@@ -158,6 +159,17 @@ TEST(MainWindow, TrayIconHasTheTitleAsTipAndTheFourItemMenu) {
   EXPECT_EQ(f.opened[0].rfind(u"https://", 0), 0u) << "the portal over https";
   EXPECT_EQ(f.opened[1].rfind(u"http://", 0), 0u) << "the film database over http";
   EXPECT_NE(f.opened[1].find(TMainForm::FilmDatabaseDomain()), std::u16string::npos);
+}
+
+TEST(MainWindow, TheTrayMenuIsPaintedByTheSkin) {
+  const skin::TSkinWindowSystemInstallation window_system;  // as at program start
+  MainFormFixture f;
+  const ui::TPopupMenu& menu = *f.Form().PopupMenu1;
+  EXPECT_TRUE(menu.OwnerDraw) << "the menu made after the skin was selected is hooked too";
+  EXPECT_FALSE(menu.MenuAnimation);
+  for (const ui::TMenuItem* item : menu.Items()) {
+    EXPECT_TRUE(item->OnMeasureItem && item->OnAdvancedDrawItem) << "the painter's handlers on each item";
+  }
 }
 
 TEST(MainWindow, ExitEndsTheProgramFromTheHiddenStateAndRemovesTheTrayIcon) {

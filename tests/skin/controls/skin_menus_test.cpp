@@ -5,8 +5,12 @@
 #include <string>
 #include <vector>
 
+#include "skin/controls/menu_window.h"
+#include "skin/controls/skin_provider_fixture.h"
+#include "skin/controls/window_creation_hook.h"
 #include "skin/controls/window_system.h"
 #include "skinned_test_controls.h"
+#include "ui/creation_hook.h"
 #include "ui/form.h"
 #include "ui/message_window.h"
 #include "ui/timer.h"
@@ -21,6 +25,18 @@ std::size_t LiveGdi() {
     if (GetObjectType(reinterpret_cast<HGDIOBJ>(index)) != 0) ++live;
   }
   return live;
+}
+
+BOOL CALLBACK CountWindow(HWND, LPARAM count) {
+  ++*reinterpret_cast<std::size_t*>(count);
+  return TRUE;
+}
+
+// Top-level windows of this thread (menu windows are top-level).
+std::size_t LiveThreadWindows() {
+  std::size_t count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+  return count;
 }
 
 // A form with a popup menu of the tray menu's shape, and a painter over a
@@ -45,17 +61,37 @@ struct MenuFixture {
   ui::TMenuItem& Item(int i) { return *menu.Items()[static_cast<std::size_t>(i)]; }
 };
 
-// Opens the menu, draws every item once, and closes it.
-void OpenAndClose(ui::TPopupMenu& menu, std::function<void()> while_open = {}) {
+// Runs `open` (which shows a menu and returns when it has closed); a timer
+// runs `while_open` and then ends the menu.
+void WhileMenuOpen(const std::function<void()>& open, const std::function<void()>& while_open) {
   ui::TComponent owner_component;
   ui::TTimer& close = owner_component.Add<ui::TTimer>();
   close.SetInterval(200);
   close.OnTimer = [&](ui::TObject&) {
+    close.SetEnabled(false);
     if (while_open) while_open();
     EndMenu();
   };
+  open();
+}
+
+// Opens the menu, draws every item once, and closes it.
+void OpenAndClose(ui::TPopupMenu& menu, std::function<void()> while_open = {}) {
   ui::TMessageWindow owner(nullptr);
-  menu.Popup(owner.Handle(), 20, 20);
+  WhileMenuOpen([&] { menu.Popup(owner.Handle(), 20, 20); }, while_open);
+}
+
+BOOL CALLBACK FindShownMenuWindow(HWND window, LPARAM found) {
+  if (!IsWindowVisible(window) || ui::WindowClassName(window) != u"#32768") return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
+// The shown popup menu window of this thread, found without the menu's help.
+HWND ShownMenuWindow() {
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindShownMenuWindow, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 TEST(SkinMenus, ItemKindsSizesAndGlyphs) {
@@ -167,7 +203,56 @@ TEST(SkinMenus, OpenMenuGetsPictureRegionAndFrameAndFreesItOnClose) {
   EXPECT_GT(drawn, 0) << "the painter's own event ran on the items";
   EXPECT_GE(own_draws, 1) << "the item's own draw event runs after the painter";
   EXPECT_TRUE(f.painter.MenuInfos().empty()) << "the picture is freed when the menu loop ends";
-  EXPECT_EQ(f.painter.LiveMenuWindows(), 0u);
+  EXPECT_EQ(TSkMnuWnd::Find(window), nullptr) << "without the hook no adapter: the painter attaches none itself";
+}
+
+TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsReleased) {
+  MenuFixture f;
+  f.skin.At(f.main_menu).Props[0].Color = 0x00336699;
+  TSkinCreationHook hook;
+  f.painter.SetActive(true);
+  HWND window = nullptr;
+  bool in_list = false, answers_skinned = false, has_region = false;
+  std::size_t adapters_while_open = 0, infos_while_open = 0;
+  COLORREF frame = CLR_INVALID, painted_over = CLR_INVALID, after_ncpaint = CLR_INVALID;
+  OpenAndClose(f.menu, [&] {
+    window = ShownMenuWindow();
+    if (!window) return;
+    adapters_while_open = hook.MenuWindowCount();
+    infos_while_open = f.painter.MenuInfos().size();
+    const std::vector<ISkinForeignWindow*> hooked = hook.HookedWindows();
+    const TSkMnuWnd* adapter = TSkMnuWnd::Find(window);
+    in_list = adapter && std::find(hooked.begin(), hooked.end(), adapter) != hooked.end();
+    answers_skinned = SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(scIsSkinned), 0) == 1;
+    const platform::UniqueRegion rgn(CreateRectRgn(0, 0, 0, 0));
+    has_region = GetWindowRgn(window, rgn.get()) != ERROR;
+    RECT wr{};
+    GetWindowRect(window, &wr);
+    const int middle = (wr.bottom - wr.top) / 2;
+    const platform::WholeWindowDc dc(window);
+    frame = GetPixel(dc.get(), 1, middle);
+    // Something paints over the frame; the next frame painting of the window
+    // brings the skin's frame back through the adapter.
+    const RECT strip{0, 0, 3, wr.bottom - wr.top};
+    FillRect(dc.get(), &strip, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    painted_over = GetPixel(dc.get(), 1, middle);
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    after_ncpaint = GetPixel(dc.get(), 1, middle);
+  });
+  ASSERT_NE(window, nullptr) << "the menu was shown";
+  EXPECT_EQ(adapters_while_open, 1u) << "one adapter for the one menu window";
+  EXPECT_TRUE(in_list) << "the adapter is kept in the hook's list of foreign windows";
+  EXPECT_TRUE(answers_skinned);
+  EXPECT_EQ(infos_while_open, 1u);
+  EXPECT_TRUE(has_region) << "the painter gave the window its region";
+  EXPECT_EQ(frame, 0x00336699u) << "the frame comes from the MAINMENU picture";
+  EXPECT_EQ(painted_over, 0u);
+  EXPECT_EQ(after_ncpaint, 0x00336699u) << "the adapter redraws the frame after the system's painting";
+
+  EXPECT_EQ(hook.MenuWindowCount(), 0u) << "released when its window is destroyed";
+  EXPECT_TRUE(hook.HookedWindows().empty());
+  EXPECT_EQ(TSkMnuWnd::Find(window), nullptr);
+  EXPECT_TRUE(f.painter.MenuInfos().empty());
 }
 
 TEST(SkinMenus, DisabledItemKeepsFortyPercentOverTheBackground) {
@@ -201,6 +286,33 @@ TEST(SkinMenus, FiftyOpeningsLeaveNoHandlesBehind) {
   for (int i = 0; i < 50; ++i) OpenAndClose(f.menu);
   EXPECT_LE(LiveGdi(), before + 2) << "pictures, fonts, regions and adapters go with each menu";
   EXPECT_TRUE(f.painter.MenuInfos().empty());
+}
+
+TEST(SkinMenus, FiftyOpeningsOfTheSystemMenuLeaveNoHandlesBehind) {
+  const TSkinWindowSystemInstallation installation;
+  test::ProviderFixture f;
+  f.Form().Show();
+  SetForegroundWindow(f.Window());
+  SetActiveWindow(f.Window());
+  test::PumpMessages();
+  ASSERT_EQ(GetActiveWindow(), f.Window()) << "the system menu opens only on the active window";
+  TSkinCreationHook* hook = InstalledWindowSystem()->CreationHook();
+  ASSERT_NE(hook, nullptr);
+  int shown = 0;
+  const auto open_once = [&] {
+    WhileMenuOpen([&] { f.Provider().DropSysMenu(40, 40); },
+                  [&] {
+                    if (ShownMenuWindow() && hook->MenuWindowCount() == 1) ++shown;
+                  });
+    test::PumpMessages();
+  };
+  open_once();
+  const std::size_t gdi = LiveGdi(), windows = LiveThreadWindows();
+  for (int i = 0; i < 50; ++i) open_once();
+  EXPECT_EQ(shown, 51) << "every opening showed a menu window with its adapter";
+  EXPECT_LE(LiveGdi(), gdi + 2) << "menu pictures, fonts and regions go with each menu";
+  EXPECT_LE(LiveThreadWindows(), windows) << "menu windows go with each menu";
+  EXPECT_EQ(hook->MenuWindowCount(), 0u) << "adapters go with their windows";
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "desktop_test_support.h"
+#include "skin/controls/menu_window.h"
 
 namespace vorlan::skin {
 namespace {
@@ -85,6 +86,52 @@ TEST(WindowCreationHook, MenuWindowsWhileSkinnedPopupsAndUnownedDialogsWhileStdD
   const platform::UniqueWindow late_menu(CreateWindowExW(0, kPopupMenuClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr,
                                                          nullptr, GetModuleHandleW(nullptr), nullptr));
   EXPECT_EQ(offers.menus.size(), 1u);
+}
+
+platform::UniqueWindow MakeMenuWindow() {
+  return platform::UniqueWindow(CreateWindowExW(0, kPopupMenuClass, L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                                GetModuleHandleW(nullptr), nullptr));
+}
+
+LRESULT SkinCommand(HWND window, TSkinCommand command, LPARAM lparam = 0) {
+  return SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(command), lparam);
+}
+
+// The painter's question before it draws a frame: must the region be set?
+bool RegionWanted(HWND window) {
+  BOOL wanted = FALSE;
+  EXPECT_EQ(SkinCommand(window, scSetUpdating, reinterpret_cast<LPARAM>(&wanted)), 0) << "0: draw the frame";
+  return wanted != FALSE;
+}
+
+TEST(WindowCreationHook, MenuWindowAdaptersLiveWithTheirWindowsAndGoWithTheHook) {
+  SkinnedProcess process(kSkin);
+  TSkinCreationHook* hook = InstalledWindowSystem()->CreationHook();
+  ASSERT_NE(hook, nullptr);
+  platform::UniqueWindow first = MakeMenuWindow();
+  platform::UniqueWindow second = MakeMenuWindow();
+  ASSERT_TRUE(first && second);
+  EXPECT_EQ(hook->MenuWindowCount(), 2u);
+  EXPECT_EQ(SkinCommand(first.get(), scIsSkinned), 1);
+  ASSERT_NE(TSkMnuWnd::Find(second.get()), nullptr);
+  EXPECT_EQ(TSkMnuWnd::Find(second.get())->SkinSection(), u"MAINMENU");
+
+  first.reset();
+  EXPECT_EQ(hook->MenuWindowCount(), 1u) << "released when its window is destroyed";
+  EXPECT_EQ(hook->HookedWindows().size(), 1u);
+
+  EXPECT_TRUE(RegionWanted(second.get())) << "the first frame sets the region";
+  EXPECT_FALSE(RegionWanted(second.get())) << "then it stays";
+  SkinCommand(second.get(), scMenuRegionChanged);
+  EXPECT_FALSE(RegionWanted(second.get())) << "a hidden window's region has not changed";
+  ShowWindow(second.get(), SW_SHOWNOACTIVATE);
+  SkinCommand(second.get(), scMenuRegionChanged);
+  EXPECT_TRUE(RegionWanted(second.get())) << "a shown window takes its region anew";
+  EXPECT_FALSE(RegionWanted(second.get()));
+
+  process.manager.SetActive(false);
+  EXPECT_EQ(TSkMnuWnd::Find(second.get()), nullptr) << "the adapters go with the hook";
+  EXPECT_NE(SkinCommand(second.get(), scIsSkinned), 1) << "the window is the system's again";
 }
 
 }  // namespace
