@@ -7,6 +7,7 @@
 //                                 activates the window, clicks into the edit
 //                                 box, types NUMBER, moves the mouse away
 //   vorlan-driver hover-button    moves the mouse over the search button
+//   vorlan-driver hover-edit      moves the mouse over the edit box
 //   vorlan-driver hide-glows      hides the glow windows (Xvfb shows them opaque)
 //   vorlan-driver press-button    holds the left button down on it
 //   vorlan-driver release-button  releases it (the click runs the lookup)
@@ -131,6 +132,14 @@ int HoverButton(HWND form) {
   return 0;
 }
 
+int HoverEdit(HWND form) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  MoveMouseTo(found.edit, ClientCentre(found.edit));
+  WaitIdle(form);
+  return 0;
+}
+
 int PressButton(HWND form) {
   FoundControls found;
   if (!FindControls(form, found)) return 3;
@@ -240,7 +249,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS | place |\n"
-                 "       focus-edit NUMBER | hover-button | press-button | release-button | move-away\n");
+                 "       focus-edit NUMBER | hover-button | hover-edit | press-button | release-button | move-away\n");
     return 1;
   }
   HWND form = WaitForVisibleForm();
@@ -257,6 +266,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"focus-edit" && argc >= 3) return FocusEdit(form, argv[2]);
   if (command == L"hover-button") return HoverButton(form);
+  if (command == L"hover-edit") return HoverEdit(form);
   if (command == L"hide-glows") return HideGlows();
   if (command == L"press-button") return PressButton(form);
   if (command == L"release-button") return ReleaseButton(form);
