@@ -118,6 +118,10 @@ int GlowLayer(vorlan::app::TMainForm& form, const std::wstring& which, const std
 
 int FadeHalf(vorlan::app::TMainForm& form, const std::wstring& path) {
   vorlan::skin::TSkinCommonData& data = form.SkinButton1->SkinData();
+  if (form.SkinButton1->CurrentState() != vorlan::skin::kButtonNormal) {
+    std::fprintf(stderr, "vorlan-tour: the button is not in its normal look before the hover\n");
+    return 3;
+  }
   // The fade's first frame runs at once when the mouse arrives; four ticks
   // more are its 5th frame of 10.
   MouseOver(*form.SkinButton1);
@@ -154,6 +158,11 @@ int wmain(int argc, wchar_t** argv) {
     application.SetMainForm(form.get());
     form->Show();
     PumpFor(1500);  // shown and painted; no animation runs while the mouse is away
+    // The shown form gives the button the focus, and a focused button is hot
+    // already: the edit box takes it, as in the tour before the hover.
+    SetForegroundWindow(form->Handle());
+    SetFocus(form->SkinEdit1->Handle());
+    PumpFor(300);
     result = command == L"fade-half" ? FadeHalf(*form, argv[2]) : GlowLayer(*form, argv[2], argv[3]);
     vorlan::skin::DestroyAllGlows();
     application.SetMainForm(nullptr);

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "skin/controls/skin_panel.h"
 #include "skin/data/skin_manager.h"
 #include "skin_window_fixture.h"
@@ -49,7 +52,7 @@ class OuterEffects : public ::testing::Test {
     skin.At(shadowed).OuterMask = image;
     skin.At(shadowed).OuterOffset = kMargins;
     skin.At(shadowed).OuterOpacity = 200;
-    skin.Section(u"PLAIN", 0x00102030).OuterMode = 0;
+    skin.At(skin.Section(u"PLAIN", 0x00102030)).OuterMode = 0;
     TSkinEffects e = skin.manager.Effects();
     e.AllowOuterEffects = true;
     skin.manager.SetEffects(e);
@@ -60,6 +63,7 @@ class OuterEffects : public ::testing::Test {
     box.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
     box.SetParent(shown.form.get());
     box.Data().SetOuterEffects({visibility});
+    box.Data().Loaded();
     return box;
   }
 
@@ -139,9 +143,10 @@ TEST_F(OuterEffects, NothingUnlessAllowedSkinnedAndInsideThePicture) {
   skin.manager.SetEffects(e);
 
   // A frame reaching past the picture keeps its visible part.
-  box.SetBounds(-2, -1, 40, 20);
+  // At (2, 1) the frame starts at (−2, −1): row 0 is its top side's second row.
+  box.SetBounds(2, 1, 40, 20);
   std::tie(before, after) = Frames(shown, POINT{});
-  EXPECT_EQ(after.Pixel(0, 0), Mixed(before.Pixel(0, 0), kShadow, kG)) << "corner cut by the picture's edge";
+  EXPECT_EQ(after.Pixel(0, 0), Mixed(before.Pixel(0, 0), kShadow, kG)) << "the top side, its corner cut off";
   EXPECT_EQ(after.Pixel(10, 10), before.Pixel(10, 10)) << "inside the ring";
 
   // Not skinned any more: nothing.
@@ -162,6 +167,7 @@ TEST_F(OuterEffects, PanelDrawsItsChildrensFramesIntoItsPicture) {
   box.SetBounds(20, 30, 50, 20);
   box.SetParent(&panel);
   box.Data().SetOuterEffects({TSkOuterVisibility::ovAlways});
+  box.Data().Loaded();
   shown.Show();
   SendMessageW(panel.Handle(), WM_PAINT, 0, 0);
   const paint::TBitmap32& cache = *panel.SkinData().FCacheBmp;
