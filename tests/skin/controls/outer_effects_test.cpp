@@ -169,14 +169,23 @@ TEST_F(OuterEffects, PanelDrawsItsChildrensFramesIntoItsPicture) {
   box.Data().SetOuterEffects({TSkOuterVisibility::ovAlways});
   box.Data().Loaded();
   shown.Show();
-  SendMessageW(panel.Handle(), WM_PAINT, 0, 0);
+  // A control whose frame is always shown tells its parent when it moves:
+  // the panel paints its picture again, the frame at the new place.
+  box.SetBounds(22, 31, 50, 20);
+  std::printf("DEBUG changed=%d updating=%d formchanged=%d\n", panel.SkinData().BGChanged, panel.SkinData().FUpdating,
+              shown.form->Data().BGChanged);
+  UpdateWindow(panel.Handle());
+  std::printf("DEBUG2 changed=%d updating=%d\n", panel.SkinData().BGChanged, panel.SkinData().FUpdating);
   const paint::TBitmap32& cache = *panel.SkinData().FCacheBmp;
   // The panel's own picture: its colour half over the form's.
   const auto plain = [&](int x, int y) { return BlendPixel(shown.FormPixel(10 + x, 10 + y), Opaque(kPanel), 128); };
-  const int left = 20 - kMargins.Left, top = 30 - kMargins.Top;
+  const int left = 22 - kMargins.Left, top = 31 - kMargins.Top;
   EXPECT_EQ(cache.Pixel(left, top) | 0xFF000000u, Mixed(plain(left, top), kShadow, kG))
       << "the frame's top-left corner in the panel's picture";
-  EXPECT_EQ(cache.Pixel(left - 1, 30) | 0xFF000000u, plain(left - 1, 30)) << "left of the frame";
+  EXPECT_EQ(cache.Pixel(left - 1, 35) | 0xFF000000u, plain(left - 1, 35)) << "left of the frame";
+  EXPECT_EQ(cache.Pixel(20 - kMargins.Left, 30 - kMargins.Top) | 0xFF000000u,
+            plain(20 - kMargins.Left, 30 - kMargins.Top))
+      << "nothing left at the old place";
   EXPECT_EQ(cache.Pixel(40, 40) | 0xFF000000u, plain(40, 40)) << "under the box itself, inside the ring";
 }
 

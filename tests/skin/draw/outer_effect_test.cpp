@@ -105,11 +105,11 @@ TEST_F(OuterFrameTest, EachImagePixelMixesByOpacityAndItsMask) {
   EXPECT_EQ(bmp.Pixel(4, 4), kParent) << "a key pixel leaves the parent alone";
   // Left side, white mask: g = 0, yet the formula takes 1/256 off: 200 → 199.
   EXPECT_EQ(bmp.Pixel(4, 7), 0xFFC7C7C7u) << "a white mask pixel";
-  // The top side tiles its two columns: mask 0 (g = 200), then 255 (g = 0).
-  // B (200 × 55 + 48 × 200) >> 8 = 80, G (11000 + 6400) >> 8 = 67, R (11000 + 3200) >> 8 = 55.
-  EXPECT_EQ(bmp.Pixel(6, 4), 0xFF374350u) << "top side, mask 0";
+  // The top side tiles its two columns: mask 0 (g = 200 × 255 >> 8 = 199), then 255 (g = 0).
+  // B (200 × 56 + 48 × 199) >> 8 = 81, G (11200 + 6368) >> 8 = 68, R (11200 + 3184) >> 8 = 56.
+  EXPECT_EQ(bmp.Pixel(6, 4), 0xFF384451u) << "top side, mask 0";
   EXPECT_EQ(bmp.Pixel(7, 4), 0xFFC7C7C7u) << "top side, white mask";
-  EXPECT_EQ(bmp.Pixel(8, 4), 0xFF374350u) << "tiled: the first column again";
+  EXPECT_EQ(bmp.Pixel(8, 4), 0xFF384451u) << "tiled: the first column again";
   EXPECT_TRUE(test::AllInside(bmp, {6, 6, 12, 10}, kParent)) << "the centre stays the parent's";
   EXPECT_TRUE(UntouchedOutside(bmp, {4, 4, 14, 12}, kParent));
 }
@@ -117,18 +117,19 @@ TEST_F(OuterFrameTest, EachImagePixelMixesByOpacityAndItsMask) {
 TEST_F(OuterFrameTest, StretchedSidesImagesWithoutMaskRowsAndFramesPastTheEdge) {
   // Stretched: the two top columns become three pixels each.
   const paint::TBitmap32 stretched = Paint(Make(1, 1), {4, 4, 14, 12}, 200);
-  EXPECT_EQ(stretched.Pixel(8, 4), 0xFF374350u) << "third pixel: still the mask-0 column";
+  EXPECT_EQ(stretched.Pixel(8, 4), 0xFF384451u) << "third pixel: still the mask-0 column";
   EXPECT_EQ(stretched.Pixel(9, 4), 0xFFC7C7C7u) << "fourth pixel: the white column";
 
-  // No mask rows: every non-key pixel mixes by the opacity itself.
+  // No mask rows: every non-key pixel mixes as if its mask were black.
   SkinBuilder plain;
   plain.Fill({0, 0, 6, 6}, kSource);
   const std::int32_t index = plain.Border({0, 0, 6, 6}, 1, 0, 0, 2, 2, 2, 2);
   paint::TBitmap32 bmp = Canvas(20, 16, kParent);
   PaintOuterEffectFrame(bmp, {4, 4, 14, 12}, SkinImage(plain.Skin(), index), 100);
-  // B (200 × 155 + 48 × 100) >> 8 = 139, G (31000 + 3200) >> 8 = 133, R (31000 + 1600) >> 8 = 127.
-  EXPECT_EQ(bmp.Pixel(4, 7), 0xFF7F858Bu);
-  EXPECT_EQ(bmp.Pixel(4, 4), 0xFF7F858Bu);
+  // g = 100 × 255 >> 8 = 99: B (200 × 156 + 48 × 99) >> 8 = 140, G (31200 + 3168) >> 8 = 134,
+  // R (31200 + 1584) >> 8 = 128.
+  EXPECT_EQ(bmp.Pixel(4, 7), 0xFF80868Cu);
+  EXPECT_EQ(bmp.Pixel(4, 4), 0xFF80868Cu);
 
   // A frame reaching past the picture's top-left keeps its visible part.
   const paint::TBitmap32 cut = Paint(Make(1, 0), {-1, -1, 9, 7}, 200);
