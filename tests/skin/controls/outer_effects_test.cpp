@@ -49,6 +49,11 @@ class OuterEffects : public ::testing::Test {
     m.MaskType = 1;
     m.WL = m.WT = m.WR = m.WB = 2;
     shadowed = skin.Section(u"SHADOWED", 0x00102030);
+    // Named as the loader names it, so that resolving the skin's indexes
+    // again finds it.
+    m.PropertyName = u"OUTERMASK";
+    m.ClassName = u"SHADOWED";
+    m.SkinIndex = shadowed;
     skin.At(shadowed).OuterMask = image;
     skin.At(shadowed).OuterOffset = kMargins;
     skin.At(shadowed).OuterOpacity = 200;
@@ -172,10 +177,6 @@ TEST_F(OuterEffects, PanelDrawsItsChildrensFramesIntoItsPicture) {
   // A control whose frame is always shown tells its parent when it moves:
   // the panel paints its picture again, the frame at the new place.
   box.SetBounds(22, 31, 50, 20);
-  std::printf("DEBUG changed=%d updating=%d formchanged=%d\n", panel.SkinData().BGChanged, panel.SkinData().FUpdating,
-              shown.form->Data().BGChanged);
-  UpdateWindow(panel.Handle());
-  std::printf("DEBUG2 changed=%d updating=%d\n", panel.SkinData().BGChanged, panel.SkinData().FUpdating);
   const paint::TBitmap32& cache = *panel.SkinData().FCacheBmp;
   // The panel's own picture: its colour half over the form's.
   const auto plain = [&](int x, int y) { return BlendPixel(shown.FormPixel(10 + x, 10 + y), Opaque(kPanel), 128); };
