@@ -7,6 +7,7 @@
 //                                 activates the window, clicks into the edit
 //                                 box, types NUMBER, moves the mouse away
 //   vorlan-driver hover-button    moves the mouse over the search button
+//   vorlan-driver hover-edit      moves the mouse over the edit box
 //   vorlan-driver hide-glows      hides the glow windows (Xvfb shows them opaque)
 //   vorlan-driver press-button    holds the left button down on it
 //   vorlan-driver release-button  releases it (the click runs the lookup)
@@ -147,6 +148,14 @@ int HoverButton(HWND form) {
   FoundControls found;
   if (!FindControls(form, found)) return 3;
   MoveMouseTo(found.button, ClientCentre(found.button));
+  WaitIdle(form);
+  return 0;
+}
+
+int HoverEdit(HWND form) {
+  FoundControls found;
+  if (!FindControls(form, found)) return 3;
+  MoveMouseTo(found.edit, ClientCentre(found.edit));
   WaitIdle(form);
   return 0;
 }
@@ -429,7 +438,7 @@ int wmain(int argc, wchar_t** argv) {
   if (argc < 2) {
     std::fprintf(stderr,
                  "usage: vorlan-driver lookup NUMBER | end-session | activate-other SECONDS | place |\n"
-                 "       focus-edit NUMBER | hover-button | press-button | release-button | move-away |\n"
+                 "       focus-edit NUMBER | hover-button | hover-edit | press-button | release-button | move-away |\n"
                  "       hover-close | press-close | release-away | system-menu |\n"
                  "       open-tray-menu | hover-menu-item INDEX COUNT | close-menu\n");
     return 1;
@@ -448,6 +457,7 @@ int wmain(int argc, wchar_t** argv) {
   }
   if (command == L"focus-edit" && argc >= 3) return FocusEdit(form, argv[2]);
   if (command == L"hover-button") return HoverButton(form);
+  if (command == L"hover-edit") return HoverEdit(form);
   if (command == L"hide-glows") return HideGlows();
   if (command == L"press-button") return PressButton(form);
   if (command == L"release-button") return ReleaseButton(form);

@@ -6,6 +6,7 @@
 #include "skin/controls/common_handlers.h"
 #include "skin/controls/control_seams.h"
 #include "skin/controls/font_owner.h"
+#include "skin/controls/outer_effects.h"
 #include "skin/controls/skin_messaging.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_geometry.h"
@@ -277,7 +278,7 @@ bool CommonSkinCommand(ui::TMessage& message, TSkinCommonData& data) {
       }
       return true;
     case scPaintOuterEffect:
-      if (auto* request = reinterpret_cast<TSkBgRequest*>(message.LParam)) PaintOuterEffect(data, *request);
+      if (auto* request = reinterpret_cast<TSkOuterRequest*>(message.LParam)) PaintOuterEffect(data, *request);
       return true;
     case scFrameChanged:
       FrameChanged(data, message);

@@ -207,10 +207,6 @@ bool TSkinCommonData::RepaintIfMoved() const {
   return false;
 }
 
-void TSkinCommonData::PaintOuterEffects(ui::TControl* /*ownerCtrl*/, POINT /*offset*/) {
-  // The outer effects come with the effects layer; until then there is none.
-}
-
 void TSkinCommonData::SetSkinSection(std::u16string_view value) {
   // Names are kept upper-cased: "button" is the section already set as "BUTTON".
   std::u16string upper = platform::AsciiUpperCopy(value);

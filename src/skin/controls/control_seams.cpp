@@ -27,7 +27,6 @@ void UpdateGlow(TSkinCommonData& data, bool show, bool animated) {
   // No fade could start: the glow must not stay invisible.
   if (!AnimationRunning(data)) SetGlowAlpha(data.GlowID, 255);
 }
-void PaintOuterEffect(TSkinCommonData& /*data*/, TSkBgRequest& /*request*/) {}
 void HookControlPopupMenu(TSkinCommonData& /*data*/, TSkinManager& /*manager*/) {}
 void AttachStandardAdapters(HWND /*parent*/, HWND /*child*/) {}
 

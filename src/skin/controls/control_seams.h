@@ -12,13 +12,13 @@ namespace vorlan::skin {
 
 class TSkinCommonData;
 class TSkinManager;
-struct TSkBgRequest;
+struct TSkOuterRequest;
 
 // ---- glow and outer effects ----
 // Shows (show) or hides the control's glow, fading when animated.
 void UpdateGlow(TSkinCommonData& data, bool show, bool animated);
 // The outer effect of the control drawn into a request (command 40).
-void PaintOuterEffect(TSkinCommonData& data, TSkBgRequest& request);
+void PaintOuterEffect(TSkinCommonData& data, TSkOuterRequest& request);
 
 // ---- popup menus ----
 // The manager's menu painter takes over the control's popup menu.

@@ -82,6 +82,7 @@ void TSkinProvider::PaintAll() {
     PaintBorderIcons(cache);
   }
   data.BGChanged = false;
+  data.PaintOuterEffects(&form_, POINT{g.OffsetX, g.OffsetY});
   ++cache_builds_;
 }
 

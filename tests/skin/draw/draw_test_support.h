@@ -93,6 +93,7 @@ class SkinBuilder {
   }
 
   const TLoadedSkin& Skin() const { return skin_; }
+  TLoadedSkin& Edit() { return skin_; }
 
  private:
   TLoadedSkin skin_;
