@@ -100,6 +100,9 @@ class TSkinSystemMenu {
   bool EnabledSize() const;
 
  private:
+  // The program's own items of the window's system menu; true when any.
+  bool AddExtraItems(HMENU own, HWND window);
+
   TSkinProvider& provider_;
   ui::TOwned<ui::TPopupMenu> menu_;
 };
@@ -195,6 +198,7 @@ class TSkinProvider : public ui::TComponent {
   void RepaintButton(std::int32_t code);
   void KillAnimations();
   void DropSysMenu(int x, int y);
+  void DropPlatformSysMenu(int x, int y);
   TSkinCaptionButton* ButtonByCode(std::int32_t code);
   // The left button went down on a title button and is not yet released.
   static bool ButtonPressed();

@@ -6,6 +6,7 @@
 
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
+#include "skin/controls/skin_menus.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/draw/mask_image.h"
 #include "skin/draw/skin_image.h"
@@ -200,8 +201,43 @@ void TSkinProvider::KillAnimations() {
 void TSkinProvider::DropSysMenu(int x, int y) {
   EnsureSystemMenu();
   if (!form_.HandleAllocated() || GetActiveWindow() != form_.Handle()) return;
+  TSkinManager* manager = FCommonData->SkinManager();
+  if (manager && !manager->SkinnedPopups()) {
+    DropPlatformSysMenu(x, y);
+    return;
+  }
   SystemMenu->Generate();
+  // The menu is made afresh each time: the painter takes it over each time.
+  if (auto* menus = manager ? dynamic_cast<TSkinableMenus*>(manager->SkinableMenus()) : nullptr;
+      menus && menus->Active()) {
+    menus->HookPopupMenu(SystemMenu->Menu(), true);
+  }
   SystemMenu->Menu().Popup(form_.Handle(), x, y);
+}
+
+// Without skinned pop-ups the window's own system menu is shown, its items
+// enabled by the same rules as the skinned one's.
+void TSkinProvider::DropPlatformSysMenu(int x, int y) {
+  const HWND window = form_.Handle();
+  const HMENU menu = GetSystemMenu(window, FALSE);
+  if (!menu) return;
+  const auto enable = [menu](UINT command, bool on) {
+    EnableMenuItem(menu, command, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+  };
+  const bool normal = !IsIconic(window) && !IsZoomed(window);
+  // Changing the items would have the platform redraw its own title.
+  const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
+  SetWindowLongPtrW(window, GWL_STYLE, style & ~WS_VISIBLE);
+  enable(SC_RESTORE, SystemMenu->EnabledRestore());
+  enable(SC_MOVE, SystemMenu->EnabledMove() && !IsIconic(window));
+  enable(SC_SIZE, SystemMenu->EnabledSize() && normal);
+  enable(SC_MINIMIZE, SystemMenu->EnabledMin());
+  enable(SC_MAXIMIZE, SystemMenu->EnabledMax());
+  enable(SC_CLOSE, SystemMenu->EnabledClose());
+  SetWindowLongPtrW(window, GWL_STYLE, style);
+  const UINT command = static_cast<UINT>(
+      TrackPopupMenu(menu, TPM_RETURNCMD | TPM_LEFTBUTTON | TPM_RIGHTBUTTON, x, y, 0, window, nullptr));
+  if (command != 0) PostMessageW(window, WM_SYSCOMMAND, command, 0);
 }
 
 void TSkinProvider::ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndProc, ui::TMessage& message) {

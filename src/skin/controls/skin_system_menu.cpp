@@ -11,16 +11,29 @@
 namespace vorlan::skin {
 namespace {
 
-// The text of a command in the window's own system menu up to its tab; the
-// fallback when the menu lacks it.
-std::u16string CommandText(HMENU menu, UINT command, std::u16string_view fallback) {
+// A command's caption and shortcut in the window's own system menu (split at
+// the tab); the fallback caption when the menu lacks it.
+struct TCommandText {
+  std::u16string Caption, ShortCut;
+};
+
+TCommandText SplitAtTab(std::u16string text) {
+  const std::size_t tab = text.find(u'\t');
+  if (tab == std::u16string::npos) return {std::move(text), {}};
+  return {text.substr(0, tab), text.substr(tab + 1)};
+}
+
+TCommandText CommandText(HMENU menu, UINT command, std::u16string_view fallback) {
   wchar_t text[256] = {};
   if (menu && GetMenuStringW(menu, command, text, 256, MF_BYCOMMAND) > 0) {
-    std::u16string caption(reinterpret_cast<const char16_t*>(text));
-    return caption.substr(0, caption.find(u'\t'));
+    return SplitAtTab(reinterpret_cast<const char16_t*>(text));
   }
-  return std::u16string(fallback);
+  return {std::u16string(fallback), {}};
 }
+
+// The platform's own system commands; other items of the window's system
+// menu were added by the program and are offered too.
+bool IsSystemCommand(UINT id) { return id >= 0xF000 && id <= 0xF1FF; }
 
 bool SingleOrSizeable(HWND window) {
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -104,17 +117,48 @@ void TSkinSystemMenu::Generate() {
   const HWND window = provider_.Form().Handle();
   const HMENU own = GetSystemMenu(window, FALSE);
   const auto add = [&](std::u16string name, UINT command, std::u16string_view fallback, bool enabled) {
-    ui::TMenuItem& item = menu_->AddItem(std::move(name), CommandText(own, command, fallback));
+    TCommandText text = CommandText(own, command, fallback);
+    ui::TMenuItem& item = menu_->AddItem(std::move(name), std::move(text.Caption));
+    item.ShortCutText = std::move(text.ShortCut);
     item.SetEnabled(enabled);
     item.OnClick = [window, command](ui::TObject&) { SendMessageW(window, WM_SYSCOMMAND, command, 0); };
+    return &item;
   };
   if (VisibleRestore()) add(u"skIR", SC_RESTORE, u"&Restore", EnabledRestore());
   add(u"skIM", SC_MOVE, u"&Move", EnabledMove());
   if (VisibleSize()) add(u"skIS", SC_SIZE, u"&Size", EnabledSize());
-  if (VisibleMin()) add(u"skIN", SC_MINIMIZE, u"Mi&nimize", EnabledMin());
+  if (VisibleMin()) {
+    add(u"skIN", SC_MINIMIZE, u"Mi&nimize", EnabledMin())->OnClick = [this, window](ui::TObject&) {
+      // Minimizing from the menu skips the hide effect.
+      const bool skip = provider_.SkipAnimation;
+      provider_.SkipAnimation = true;
+      SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+      provider_.SkipAnimation = skip;
+    };
+  }
   if (VisibleMax()) add(u"skIX", SC_MAXIMIZE, u"Ma&ximize", EnabledMax());
   menu_->AddItem(u"", u"-");
+  if (AddExtraItems(own, window)) menu_->AddItem(u"", u"-");
   add(u"skIC", SC_CLOSE, u"&Close", EnabledClose());
+}
+
+bool TSkinSystemMenu::AddExtraItems(HMENU own, HWND window) {
+  if (!own) return false;
+  bool any = false;
+  const int count = GetMenuItemCount(own);
+  for (int i = 0; i < count; ++i) {
+    const UINT id = GetMenuItemID(own, i);
+    if (id == 0 || id == static_cast<UINT>(-1) || IsSystemCommand(id)) continue;  // separators, sub-menus
+    wchar_t text[256] = {};
+    GetMenuStringW(own, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+    TCommandText caption = SplitAtTab(reinterpret_cast<const char16_t*>(text));
+    ui::TMenuItem& item = menu_->AddItem(u"", std::move(caption.Caption));
+    item.ShortCutText = std::move(caption.ShortCut);
+    item.SetEnabled(!(GetMenuState(own, static_cast<UINT>(i), MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED)));
+    item.OnClick = [window, id](ui::TObject&) { PostMessageW(window, WM_SYSCOMMAND, id, 0); };
+    any = true;
+  }
+  return any;
 }
 
 }  // namespace vorlan::skin
