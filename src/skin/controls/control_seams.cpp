@@ -29,6 +29,5 @@ void UpdateGlow(TSkinCommonData& data, bool show, bool animated) {
 }
 void PaintOuterEffect(TSkinCommonData& /*data*/, TSkBgRequest& /*request*/) {}
 void HookControlPopupMenu(TSkinCommonData& /*data*/, TSkinManager& /*manager*/) {}
-void AttachStandardAdapters(HWND /*parent*/, HWND /*child*/) {}
 
 }  // namespace vorlan::skin

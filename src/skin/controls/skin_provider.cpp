@@ -1,6 +1,8 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
+#include "skin/controls/adapter_list.h"
+#include "skin/controls/adapter_scroll.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/window_system.h"
 #include "skin/data/skin_commands.h"
@@ -60,6 +62,9 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
 }
 
 TSkinProvider::~TSkinProvider() {
+  // The adapters use the provider's data: they go first.
+  ListSW.reset();
+  Adapter.reset();
   if (TSkinWindowSystem* system = InstalledWindowSystem(); system && Attached()) system->UnregisterProviderForm(form_);
 }
 
@@ -98,6 +103,7 @@ void TSkinProvider::PrepareForm() {
   if (UseGlobalColor && !FCommonData->FCustomColor) form_.SetColor(manager->GetGlobalColor());
   FCommonData->BGChanged = true;
   RgnChanged = true;
+  UpdateFormAdapters(*this);
 }
 
 void TSkinProvider::ChooseButtonImages() {

@@ -105,6 +105,8 @@ class TSkinSystemMenu {
 };
 
 class TSkinProvider;
+class TSkCtrlAdapter;
+class TSkScrollWnd;
 
 class TSkinProvider : public ui::TComponent {
  public:
@@ -199,6 +201,11 @@ class TSkinProvider : public ui::TComponent {
   // The left button went down on a title button and is not yet released.
   static bool ButtonPressed();
   static void ClearButtonPressed();
+
+  // The adapters of the form's standard controls, and the form's own
+  // scroll-bar adapter in front of the provider.
+  std::unique_ptr<TSkCtrlAdapter> Adapter;
+  std::unique_ptr<TSkScrollWnd> ListSW;
 
   // How often the whole-window picture was built (for diagnostics and tests).
   std::uint64_t CacheBuilds() const { return cache_builds_; }
