@@ -57,9 +57,8 @@ void TSkMainWnd::Install() {
     SaveStdParams();
   }
   RefreshCaption();
-  FLayer = ui::TWindowSubclass(FCtrlHandle, [this](ui::TMessage& message, const ui::TPassOn& passOn) {
-    Handle(message, passOn);
-  });
+  FLayer = ui::TWindowSubclass(FCtrlHandle,
+                               [this](ui::TMessage& message, const ui::TPassOn& passOn) { Handle(message, passOn); });
   SetPropW(FCtrlHandle, kAdapterProperty, this);
   AfterCreation();
   if (ForProviderForm()) return;

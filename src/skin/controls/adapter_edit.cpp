@@ -78,7 +78,8 @@ void TSkEditWnd::PaintFrame(HDC windowDc) {
   const platform::SavedDcState saved(windowDc);
   ExcludeClipRect(windowDc, client.left, client.top, client.right, client.bottom);
   for (const TSkScrollBar* bar : {&HorzBar(), &VertBar()}) {
-    if (bar->fScrollVisible) ExcludeClipRect(windowDc, bar->Rect.left, bar->Rect.top, bar->Rect.right, bar->Rect.bottom);
+    if (bar->fScrollVisible)
+      ExcludeClipRect(windowDc, bar->Rect.left, bar->Rect.top, bar->Rect.right, bar->Rect.bottom);
   }
   if (HorzBar().fScrollVisible && VertBar().fScrollVisible) {
     ExcludeClipRect(windowDc, VertBar().Rect.left, HorzBar().Rect.top, VertBar().Rect.right, HorzBar().Rect.bottom);

@@ -127,8 +127,8 @@ void UpdateFormAdapters(TSkinProvider& provider) {
   if (!provider.ListSW && form.HandleAllocated()) {
     TSkinParams params;
     params.Control = &form;
-    provider.ListSW = MakeAdapter<TSkScrollWnd>(form.Handle(), params, provider.SkinData().SkinManager(),
-                                                &provider.SkinData());
+    provider.ListSW =
+        MakeAdapter<TSkScrollWnd>(form.Handle(), params, provider.SkinData().SkinManager(), &provider.SkinData());
   }
   provider.Adapter->AddAllItems();
 }
@@ -136,8 +136,7 @@ void UpdateFormAdapters(TSkinProvider& provider) {
 void AttachStandardAdapters(HWND parent, HWND /*child*/) {
   const HWND root = parent != nullptr ? GetAncestor(parent, GA_ROOT) : nullptr;
   if (root == nullptr) return;
-  auto* provider =
-      reinterpret_cast<TSkinProvider*>(SendMessageW(root, SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0));
+  auto* provider = reinterpret_cast<TSkinProvider*>(SendMessageW(root, SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0));
   // A new child has no window of its own yet while it is being announced:
   // this scan catches what earlier ones skipped.
   if (provider != nullptr && provider->Adapter) provider->Adapter->AddAllItems();

@@ -27,8 +27,7 @@ struct TSkAdapterItem {
   std::unique_ptr<TSkMainWnd> ScrollWnd;
   // Creates the adapter of the control's class when its window exists and
   // is not skinned already.
-  void DoHook(ui::TWinControl& control, const TSkinParams& params, const ThirdPartyList& lists,
-              TSkinManager* manager);
+  void DoHook(ui::TWinControl& control, const TSkinParams& params, const ThirdPartyList& lists, TSkinManager* manager);
 };
 
 class TSkCtrlAdapter {

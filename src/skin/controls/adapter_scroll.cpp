@@ -128,7 +128,8 @@ void TSkScrollWnd::WithoutScrollStyles(ui::TMessage& message) {
   bPreventStyleChange = true;
   SetWindowLongPtrW(FCtrlHandle, GWL_STYLE, style & ~bars);
   CallPrevWndProc(message);
-  if (IsWindow(FCtrlHandle)) SetWindowLongPtrW(FCtrlHandle, GWL_STYLE, GetWindowLongPtrW(FCtrlHandle, GWL_STYLE) | bars);
+  if (IsWindow(FCtrlHandle))
+    SetWindowLongPtrW(FCtrlHandle, GWL_STYLE, GetWindowLongPtrW(FCtrlHandle, GWL_STYLE) | bars);
   bPreventStyleChange = false;
 }
 
@@ -333,7 +334,8 @@ void TSkScrollWnd::PaintBar(HDC windowDc, const TSkScrollBar& bar) {
     if (!glyph) return;
     const TSkinImage image = SkinImage(*skin, e.GlyphIndex);
     if (!image) return;
-    const paint::TPoint at{r.Left + (r.Width() - image.FrameWidth()) / 2, r.Top + (r.Height() - image.FrameHeight()) / 2};
+    const paint::TPoint at{r.Left + (r.Width() - image.FrameWidth()) / 2,
+                           r.Top + (r.Height() - image.FrameHeight()) / 2};
     PaintMaskImage(bmp, at, state, parent, image, bar.Enabled ? kMaskImageNormal : 0, r);
   };
   const bool v = bar.Vertical;
@@ -343,10 +345,10 @@ void TSkScrollWnd::PaintBar(HDC windowDc, const TSkScrollBar& bar) {
       !layout.Thumb.IsEmpty()) {
     const paint::TRect& t = layout.Track;
     const paint::TRect& th = layout.Thumb;
-    const paint::TRect half = FTrackPart == TScrollPart::Page1
-                                  ? (v ? paint::TRect{t.Left, t.Top, t.Right, th.Top} : paint::TRect{t.Left, t.Top, th.Left, t.Bottom})
-                                  : (v ? paint::TRect{t.Left, th.Bottom, t.Right, t.Bottom}
-                                       : paint::TRect{th.Right, t.Top, t.Right, t.Bottom});
+    const paint::TRect half = FTrackPart == TScrollPart::Page1 ? (v ? paint::TRect{t.Left, t.Top, t.Right, th.Top}
+                                                                    : paint::TRect{t.Left, t.Top, th.Left, t.Bottom})
+                                                               : (v ? paint::TRect{t.Left, th.Bottom, t.Right, t.Bottom}
+                                                                    : paint::TRect{th.Right, t.Top, t.Right, t.Bottom});
     paintPart(c.Scrolls[v ? asBottom : asRight], half, 2, false);
   }
   paintPart(c.ScrollBtns[v ? asTop : asLeft], layout.Arrow1, stateOf(TScrollPart::Arrow1), true);

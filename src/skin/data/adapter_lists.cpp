@@ -18,11 +18,29 @@ bool AnyNamed(const ThirdPartyList& lists) {
 }
 
 constexpr std::array<std::u16string_view, kThirdPartyCount> kAdapterClasses{
-    u"TSkEditWnd",        u"TSkButtonWnd",    u"TSkBitBtnWnd",          u"TSkCheckBoxWnd",    u"TSkComboBoxWnd",
-    u"TSkGridWnd",        u"TSkGroupBoxWnd",  u"TSkListViewWnd",        u"TSkPanelWnd",       u"TSkTreeViewWnd",
-    u"TSkWWComboBoxWnd",  u"TSkGridEhWnd",    u"TSkVirtualTreeViewWnd", u"TSkPageControlWnd", u"TSkTabControlWnd",
-    u"TSkToolBarStdWnd",  u"TSkStatusBarWnd", u"",                      u"TSkScrollBoxWnd",   u"TSkSpinWnd",
-    u"TSkSBWnd",          u"TSkStaticTextWnd", u"TSkNativePaint",
+    u"TSkEditWnd",
+    u"TSkButtonWnd",
+    u"TSkBitBtnWnd",
+    u"TSkCheckBoxWnd",
+    u"TSkComboBoxWnd",
+    u"TSkGridWnd",
+    u"TSkGroupBoxWnd",
+    u"TSkListViewWnd",
+    u"TSkPanelWnd",
+    u"TSkTreeViewWnd",
+    u"TSkWWComboBoxWnd",
+    u"TSkGridEhWnd",
+    u"TSkVirtualTreeViewWnd",
+    u"TSkPageControlWnd",
+    u"TSkTabControlWnd",
+    u"TSkToolBarStdWnd",
+    u"TSkStatusBarWnd",
+    u"",
+    u"TSkScrollBoxWnd",
+    u"TSkSpinWnd",
+    u"TSkSBWnd",
+    u"TSkStaticTextWnd",
+    u"TSkNativePaint",
 };
 
 }  // namespace

@@ -76,8 +76,7 @@ TScrollPart ScrollPartAt(const TScrollBarLayout& layout, paint::TPoint point) {
 
 std::int32_t ScrollPositionAt(const TScrollBarLayout& layout, const TScrollRange& range, std::int32_t offset) {
   const std::int64_t travel = Travel(range);
-  const std::int32_t free =
-      Length(layout.Track, layout.Vertical) - Length(layout.Thumb, layout.Vertical);
+  const std::int32_t free = Length(layout.Track, layout.Vertical) - Length(layout.Thumb, layout.Vertical);
   if (travel <= 0 || layout.Thumb.IsEmpty() || free <= 0) return range.Min;
   const std::int64_t pos = MulDivRound(std::clamp(offset, 0, free), travel, free);
   return static_cast<std::int32_t>(range.Min + pos);
