@@ -64,9 +64,14 @@ class TSkScrollWnd : public TSkMainWnd {
   // platform neither makes room for nor draws its own bars.
   void WithoutScrollStyles(ui::TMessage& message);
   POINT ToWindow(POINT screen) const;
+  static TSkScrollBar Bar(bool vertical) {
+    TSkScrollBar bar;
+    bar.Vertical = vertical;
+    return bar;
+  }
 
-  TSkScrollBar FHorz{false};
-  TSkScrollBar FVert{true};
+  TSkScrollBar FHorz = Bar(false);
+  TSkScrollBar FVert = Bar(true);
   bool ScrollsInitialized = false;
   bool bPreventStyleChange = false;
   bool fThumbTracking = false;
