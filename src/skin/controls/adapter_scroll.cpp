@@ -407,7 +407,7 @@ void TSkScrollWnd::Track(POINT client) {
     const std::int32_t pos = ScrollPositionAt(layout, bar.Range, along - FGrab);
     if (pos == bar.TrackPos) return;
     bar.TrackPos = pos;
-    SendMessageW(FCtrlHandle, bar.Vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, pos), 0);
+    SendThumb(bar, SB_THUMBTRACK);
   } else {
     const bool over = ScrollPartAt(layout, {p.x, p.y}) == FTrackPart;
     if (over == FOverPart) return;
@@ -418,6 +418,14 @@ void TSkScrollWnd::Track(POINT client) {
   PaintBars(dc.get());
 }
 
+void TSkScrollWnd::SendThumb(const TSkScrollBar& bar, int code) {
+  // Controls read the thumb's place from the bar's tracking position, not
+  // from the message; outside the platform's own tracking that is the bar's
+  // position, so the bar is put there first (without drawing the platform's).
+  SetScrollPos(FCtrlHandle, bar.Vertical ? SB_VERT : SB_HORZ, bar.TrackPos, FALSE);
+  SendMessageW(FCtrlHandle, bar.Vertical ? WM_VSCROLL : WM_HSCROLL, MAKEWPARAM(code, bar.TrackPos), 0);
+}
+
 void TSkScrollWnd::EndTracking(bool release) {
   TSkScrollBar* bar = FTracked;
   if (bar == nullptr) return;
@@ -426,7 +434,7 @@ void TSkScrollWnd::EndTracking(bool release) {
   const UINT msg = bar->Vertical ? WM_VSCROLL : WM_HSCROLL;
   if (fThumbTracking) {
     fThumbTracking = false;
-    SendMessageW(FCtrlHandle, msg, MAKEWPARAM(SB_THUMBPOSITION, bar->TrackPos), 0);
+    SendThumb(*bar, SB_THUMBPOSITION);
   }
   if (!FDestroyed) SendMessageW(FCtrlHandle, msg, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
   FTrackPart = TScrollPart::None;

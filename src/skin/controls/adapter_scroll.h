@@ -57,6 +57,8 @@ class TSkScrollWnd : public TSkMainWnd {
   void StartTracking(TSkScrollBar& bar, POINT window);
   void Track(POINT client);
   void EndTracking(bool release);
+  // A thumb message (SB_THUMBTRACK, SB_THUMBPOSITION) for the bar's TrackPos.
+  void SendThumb(const TSkScrollBar& bar, int code);
   void Step();
   void ReadScrollInfo();
   void PaintBar(HDC windowDc, const TSkScrollBar& bar);

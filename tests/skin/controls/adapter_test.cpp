@@ -190,6 +190,8 @@ class ListBoxScrollTest : public AdapterFormTest {
     AdapterFormTest::SetUp();
     ReadLayout();
     form->Show();
+    // On the screen and above everything, where real mouse input finds it.
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     list = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT,
                            20, 20, 160, 150, form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     for (int i = 0; i < 100; ++i) SendMessageW(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"line"));
@@ -198,6 +200,10 @@ class ListBoxScrollTest : public AdapterFormTest {
     PumpMessages();
   }
   void TearDown() override {
+    // A failed step must not leave the button held for the tests after.
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) Input(MOUSEEVENTF_LEFTUP);
+    PumpMessages();
+    if (GetCapture() != nullptr) ReleaseCapture();
     adapter.reset();
     DestroyWindow(list);
     AdapterFormTest::TearDown();
@@ -209,20 +215,39 @@ class ListBoxScrollTest : public AdapterFormTest {
     GetWindowRect(list, &w);
     return POINT{w.left + x, w.top + y};
   }
-  // Down on a point of the bar as the system delivers it: hit test first.
-  void Down(POINT screen) {
-    const LPARAM at = MAKELPARAM(screen.x, screen.y);
-    const LRESULT hit = SendMessageW(list, WM_NCHITTEST, 0, at);
-    ASSERT_EQ(hit, HTVSCROLL);
-    SendMessageW(list, WM_NCLBUTTONDOWN, static_cast<WPARAM>(hit), at);
+  // Real mouse input, through the system's input queue: the hit test, the
+  // capture and the coordinates are the system's own.
+  static void Input(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof(in));
+  }
+  static void Settle() {
+    for (int i = 0; i < 5; ++i) {
+      PumpMessages();
+      Sleep(10);
+    }
   }
   void MoveTo(POINT screen) {
-    ScreenToClient(list, &screen);
-    SendMessageW(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(screen.x, screen.y));
+    SetCursorPos(screen.x, screen.y);
+    Input(MOUSEEVENTF_MOVE);  // a move of nothing where the cursor now is
+    Settle();
+  }
+  void Down(POINT screen) {
+    MoveTo(screen);
+    ASSERT_EQ(SendMessageW(list, WM_NCHITTEST, 0, MAKELPARAM(screen.x, screen.y)), HTVSCROLL);
+    Input(MOUSEEVENTF_LEFTDOWN);
+    Settle();
   }
   void Up(POINT screen) {
-    ScreenToClient(list, &screen);
-    SendMessageW(list, WM_LBUTTONUP, 0, MAKELPARAM(screen.x, screen.y));
+    MoveTo(screen);
+    Input(MOUSEEVENTF_LEFTUP);
+    Settle();
+  }
+  void Click(POINT screen) {
+    Down(screen);
+    Up(screen);
   }
 
   HWND list = nullptr;
@@ -253,22 +278,20 @@ TEST_F(ListBoxScrollTest, ArrowsAndThumbScrollTheList) {
 
   ASSERT_EQ(Top(), 0);
   const POINT down = Screen(x, parts.Arrow2.Top + 2);
-  Down(down);
-  Up(down);
+  Click(down);
   EXPECT_EQ(Top(), 1) << "a click on the lower arrow scrolls one line";
   EXPECT_EQ(GetCapture(), nullptr) << "the button's release ends the tracking";
-  Down(down);
-  Up(down);
+  Click(down);
   EXPECT_EQ(Top(), 2);
   const POINT up = Screen(x, parts.Arrow1.Top + 2);
-  Down(up);
-  Up(up);
+  Click(up);
   EXPECT_EQ(Top(), 1) << "the upper arrow scrolls back";
 
   // The thumb dragged to the track's end shows the last page.
   const TScrollBarLayout now = adapter->Layout(bar);
   const POINT grab = Screen(x, now.Thumb.Top + 3);
   Down(grab);
+  EXPECT_EQ(GetCapture(), list) << "the list holds the mouse while its thumb is dragged";
   const POINT end = Screen(x, now.Track.Bottom + 40);
   MoveTo(end);
   const int last = LastScrollPosition(adapter->VertBar().Range);
