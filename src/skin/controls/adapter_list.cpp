@@ -133,13 +133,15 @@ void UpdateFormAdapters(TSkinProvider& provider) {
   provider.Adapter->AddAllItems();
 }
 
+void PostControlAdded(HWND form) {
+  // A framework control gets its window object only once the window is
+  // made, after this notification: the scan waits until then.
+  if (form != nullptr) PostMessageW(form, SM_ALPHACMD, MakeSkinWParam(scControlAdded), 0);
+}
+
 void AttachStandardAdapters(HWND parent, HWND /*child*/) {
   const HWND root = parent != nullptr ? GetAncestor(parent, GA_ROOT) : nullptr;
-  if (root == nullptr) return;
-  auto* provider = reinterpret_cast<TSkinProvider*>(SendMessageW(root, SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0));
-  // A new child has no window of its own yet while it is being announced:
-  // this scan catches what earlier ones skipped.
-  if (provider != nullptr && provider->Adapter) provider->Adapter->AddAllItems();
+  if (root != nullptr && IsSkinCommandTrue(root, scGetProvider)) PostControlAdded(root);
 }
 
 }  // namespace vorlan::skin

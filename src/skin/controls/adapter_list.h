@@ -63,4 +63,8 @@ class TSkCtrlAdapter {
 // adapter made when missing, then a scan.
 void UpdateFormAdapters(TSkinProvider& provider);
 
+// Asks a form's provider to scan once the messages under way are done (a
+// child window is being made).
+void PostControlAdded(HWND form);
+
 }  // namespace vorlan::skin

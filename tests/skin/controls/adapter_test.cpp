@@ -105,6 +105,32 @@ TEST_F(AdapterFormTest, OnlyTheListedButtonClassIsAdaptedAndPaintedFromButton) {
   EXPECT_NE(hot, normal) << "the internal skin's button has a hot look of its own";
 }
 
+TEST_F(AdapterFormTest, ControlsMadeOnALiveFormAreAdaptedInFrontOfTheirOwnHandling) {
+  ReadLayout();
+  form->Show();
+  PumpMessages();
+  // A child window of the form announces itself while it is being made.
+  ui::TButton& late = Place<ui::TButton>(10, 10, 90, 30);
+  ui::TButton& excluded = Place<ui::TButton>(10, 50, 90, 30, 256);
+  PumpMessages();
+  auto* adapter = dynamic_cast<TSkButtonWnd*>(TSkMainWnd::Of(late.Handle()));
+  ASSERT_NE(adapter, nullptr) << "the button made after the layout was found";
+  EXPECT_EQ(TSkMainWnd::Of(excluded.Handle()), nullptr);
+  EXPECT_EQ(provider->Adapter->Count(), 1u);
+  // The adapter answers before the framework's own handling of the window.
+  EXPECT_EQ(SendMessageW(late.Handle(), SM_ALPHACMD, MakeSkinWParam(scGetAdapter), 0),
+            reinterpret_cast<LRESULT>(adapter));
+  EXPECT_TRUE(adapter->SkinData().Skinned());
+
+  // The command a control announces itself with scans as well: an adapter
+  // taken off comes back.
+  adapter->Uninstall();
+  ASSERT_EQ(TSkMainWnd::Of(late.Handle()), nullptr);
+  SendMessageW(form->Handle(), SM_ALPHACMD, MakeSkinWParam(scControlAdded), 0);
+  EXPECT_NE(TSkMainWnd::Of(late.Handle()), nullptr);
+  EXPECT_EQ(provider->Adapter->Count(), 1u) << "one item per control";
+}
+
 // A plain platform window that counts its own destroy messages.
 int g_destroys = 0;
 int g_ncdestroys = 0;
