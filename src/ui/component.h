@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -41,6 +42,8 @@ class TComponent : public TObject {
   TComponent* Owner() const { return owner_; }
   const std::u16string& Name() const { return name_; }
   void SetName(std::u16string name) { name_ = std::move(name); }
+  // A free number for the program's own use (the skin reads bit 256: no adapter).
+  std::intptr_t Tag = 0;
 
   // Creates a component owned by this one.
   template <class T, class... Args>

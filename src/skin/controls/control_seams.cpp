@@ -28,6 +28,5 @@ void UpdateGlow(TSkinCommonData& data, bool show, bool animated) {
   if (!AnimationRunning(data)) SetGlowAlpha(data.GlowID, 255);
 }
 void HookControlPopupMenu(TSkinCommonData& /*data*/, TSkinManager& /*manager*/) {}
-void AttachStandardAdapters(HWND /*parent*/, HWND /*child*/) {}
 
 }  // namespace vorlan::skin

@@ -25,7 +25,8 @@ void PaintOuterEffect(TSkinCommonData& data, TSkOuterRequest& request);
 void HookControlPopupMenu(TSkinCommonData& data, TSkinManager& manager);
 
 // ---- adapters ----
-// A child window has just been created under a skinned window.
+// A child window has just been created under a skinned window: the form's
+// adapters look for what to adapt.
 void AttachStandardAdapters(HWND parent, HWND child);
 
 }  // namespace vorlan::skin

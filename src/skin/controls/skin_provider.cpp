@@ -1,6 +1,8 @@
 #include "skin/controls/skin_provider.h"
 
 #include "platform/text.h"
+#include "skin/controls/adapter_list.h"
+#include "skin/controls/adapter_scroll.h"
 #include "skin/controls/common_data_ops.h"
 #include "skin/controls/window_animation.h"
 #include "skin/controls/window_system.h"
@@ -61,6 +63,9 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
 }
 
 TSkinProvider::~TSkinProvider() {
+  // The adapters use the provider's data: they go first.
+  ListSW.reset();
+  Adapter.reset();
   // A hide effect of this form would report to a provider that is gone.
   if (HideAnimationRunning() && form_.HandleAllocated() && HideTimer().ParentWnd == form_.Handle()) {
     HideTimer().Finish(false);
@@ -105,6 +110,7 @@ void TSkinProvider::PrepareForm() {
   if (UseGlobalColor && !FCommonData->FCustomColor) form_.SetColor(manager->GetGlobalColor());
   FCommonData->BGChanged = true;
   RgnChanged = true;
+  UpdateFormAdapters(*this);
 }
 
 void TSkinProvider::ChooseButtonImages() {

@@ -108,6 +108,8 @@ class TSkinSystemMenu {
 };
 
 class TSkinProvider;
+class TSkCtrlAdapter;
+class TSkScrollWnd;
 
 class TSkinProvider : public ui::TComponent {
  public:
@@ -217,6 +219,10 @@ class TSkinProvider : public ui::TComponent {
   RECT LastClientRect{};
   // A flag kept for other components (commands 63 and 64).
   bool KeptFlag = false;
+  // The adapters of the form's standard controls, and the form's own
+  // scroll-bar adapter in front of the provider.
+  std::unique_ptr<TSkCtrlAdapter> Adapter;
+  std::unique_ptr<TSkScrollWnd> ListSW;
 
   // How often the whole-window picture was built (for diagnostics and tests).
   std::uint64_t CacheBuilds() const { return cache_builds_; }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "paint/bitmap_gdi_win.h"
+#include "skin/controls/adapter_list.h"
 #include "skin/controls/child_messaging.h"
 #include "skin/controls/child_painting.h"
 #include "skin/controls/common_data_ops.h"
@@ -218,6 +219,11 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
         case scPrepareCache:
           if (data.BGChanged && !FInAnimation) PaintAll();
           break;
+        case scControlAdded:
+          // A control announced itself, or a child window was made: scan
+          // for what is to be adapted.
+          if (Adapter) Adapter->AddAllItems();
+          break;
         case scMouseLeave:
           SetHotHT(0, true);
           ClearButtonPressed();
@@ -329,6 +335,10 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       // The session may end soon after: no effect is left half played.
       FinishHideAnimation();
       break;
+    case WM_PARENTNOTIFY:
+      oldWndProc(message);
+      if (LOWORD(message.WParam) == WM_CREATE) PostControlAdded(form_.Handle());
+      return;
     default:
       break;
   }
