@@ -343,6 +343,27 @@ int SystemMenu(HWND form) {
   return 0;
 }
 
+// Top-level windows of one class that belong to the form's process.
+struct ProcessWindows {
+  DWORD process = 0;
+  const wchar_t* window_class = nullptr;
+  bool visible_only = false;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ProcessWindows*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  if (process == search->process && std::wcscmp(name, search->window_class) == 0 &&
+      (!search->visible_only || IsWindowVisible(window))) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
 std::vector<HWND> WindowsOfProgram(HWND form, const wchar_t* window_class, bool visible_only) {
   ProcessWindows search;
   GetWindowThreadProcessId(form, &search.process);
