@@ -72,6 +72,9 @@ struct MouseHoverTest : ::testing::Test {
     label->tag = "label";
     label->SetParent(panel);
     label->SetBounds(20, 20, 60, 30);
+    // Off the form first: a cursor left over the panel's place by an earlier
+    // test would enter it before the log starts.
+    SetCursorPos(5, 5);
     form->Show();
     Pump(100);
     g_log = &log;
