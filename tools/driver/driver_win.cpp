@@ -144,18 +144,11 @@ int FocusEdit(HWND form, const wchar_t* number) {
   return 0;
 }
 
-int HoverButton(HWND form) {
+// The real cursor over the middle of one of the found controls.
+int HoverControl(HWND form, HWND FoundControls::*which) {
   FoundControls found;
   if (!FindControls(form, found)) return 3;
-  MoveMouseTo(found.button, ClientCentre(found.button));
-  WaitIdle(form);
-  return 0;
-}
-
-int HoverEdit(HWND form) {
-  FoundControls found;
-  if (!FindControls(form, found)) return 3;
-  MoveMouseTo(found.edit, ClientCentre(found.edit));
+  MoveMouseTo(found.*which, ClientCentre(found.*which));
   WaitIdle(form);
   return 0;
 }
@@ -257,6 +250,50 @@ int HideGlows() {
   return 0;
 }
 
+// Top-level windows of one class that belong to the form's process.
+struct ProcessWindows {
+  DWORD process = 0;
+  const wchar_t* window_class = nullptr;
+  bool visible_only = false;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM param) {
+  auto* search = reinterpret_cast<ProcessWindows*>(param);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  wchar_t name[64]{};
+  GetClassNameW(window, name, 64);
+  if (process == search->process && std::wcscmp(name, search->window_class) == 0 &&
+      (!search->visible_only || IsWindowVisible(window))) {
+    search->found.push_back(window);
+  }
+  return TRUE;
+}
+
+std::vector<HWND> WindowsOfProgram(HWND form, const wchar_t* window_class, bool visible_only) {
+  ProcessWindows search;
+  GetWindowThreadProcessId(form, &search.process);
+  search.window_class = window_class;
+  search.visible_only = visible_only;
+  EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND OpenMenuWindow(HWND form) {
+  const std::vector<HWND> menus = WindowsOfProgram(form, kMenuClass, true);
+  return menus.empty() ? nullptr : menus.front();
+}
+
+HWND WaitForMenu(HWND form, bool open) {
+  for (DWORD waited = 0; waited < 10000; waited += 50) {
+    HWND menu = OpenMenuWindow(form);
+    if ((menu != nullptr) == open) return menu;
+    Sleep(50);
+  }
+  return OpenMenuWindow(form);
+}
+
 // The title's parts are found the way the mouse finds them: by asking the
 // window's hit test along the title, so the tour follows the skin's layout.
 bool FindTitlePart(HWND form, LRESULT code, POINT& centre) {
@@ -325,12 +362,7 @@ int SystemMenu(HWND form) {
   WaitIdle(form);
   // The menu runs its own loop in the program: the post returns at once.
   PostTitleMouse(form, WM_NCLBUTTONDOWN, HTSYSMENU, icon);
-  HWND menu = nullptr;
-  for (int waited = 0; waited < 5000; waited += 50) {
-    menu = FindWindowW(L"#32768", nullptr);
-    if (menu && IsWindowVisible(menu)) break;
-    Sleep(50);
-  }
+  const HWND menu = WaitForMenu(form, true);
   if (!menu) return 6;
   Sleep(300);  // painted
   // "area LEFT TOP WIDTH HEIGHT": the window and the menu together.
@@ -341,50 +373,6 @@ int SystemMenu(HWND form) {
   std::printf("area %ld %ld %ld %ld\n", both.left, both.top, both.right - both.left, both.bottom - both.top);
   std::fflush(stdout);
   return 0;
-}
-
-// Top-level windows of one class that belong to the form's process.
-struct ProcessWindows {
-  DWORD process = 0;
-  const wchar_t* window_class = nullptr;
-  bool visible_only = false;
-  std::vector<HWND> found;
-};
-
-BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<ProcessWindows*>(param);
-  DWORD process = 0;
-  GetWindowThreadProcessId(window, &process);
-  wchar_t name[64]{};
-  GetClassNameW(window, name, 64);
-  if (process == search->process && std::wcscmp(name, search->window_class) == 0 &&
-      (!search->visible_only || IsWindowVisible(window))) {
-    search->found.push_back(window);
-  }
-  return TRUE;
-}
-
-std::vector<HWND> WindowsOfProgram(HWND form, const wchar_t* window_class, bool visible_only) {
-  ProcessWindows search;
-  GetWindowThreadProcessId(form, &search.process);
-  search.window_class = window_class;
-  search.visible_only = visible_only;
-  EnumWindows(CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
-HWND OpenMenuWindow(HWND form) {
-  const std::vector<HWND> menus = WindowsOfProgram(form, kMenuClass, true);
-  return menus.empty() ? nullptr : menus.front();
-}
-
-HWND WaitForMenu(HWND form, bool open) {
-  for (DWORD waited = 0; waited < 10000; waited += 50) {
-    HWND menu = OpenMenuWindow(form);
-    if ((menu != nullptr) == open) return menu;
-    Sleep(50);
-  }
-  return OpenMenuWindow(form);
 }
 
 // The cursor goes there as the user's mouse would: the system's input, so
@@ -477,8 +465,8 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (command == L"focus-edit" && argc >= 3) return FocusEdit(form, argv[2]);
-  if (command == L"hover-button") return HoverButton(form);
-  if (command == L"hover-edit") return HoverEdit(form);
+  if (command == L"hover-button") return HoverControl(form, &FoundControls::button);
+  if (command == L"hover-edit") return HoverControl(form, &FoundControls::edit);
   if (command == L"hide-glows") return HideGlows();
   if (command == L"press-button") return PressButton(form);
   if (command == L"release-button") return ReleaseButton(form);

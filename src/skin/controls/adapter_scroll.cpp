@@ -21,8 +21,6 @@ constexpr UINT kRepeat = 50;
 constexpr DWORD kScrollStyles = WS_HSCROLL | WS_VSCROLL;
 constexpr UINT kFrameChanged = SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED;
 
-paint::TRect ToTRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
 bool SameInfo(const TSkScrollBar& a, const TSkScrollBar& b) {
   return a.Range.Min == b.Range.Min && a.Range.Max == b.Range.Max && a.Range.Page == b.Range.Page && a.Pos == b.Pos &&
          a.Enabled == b.Enabled;
@@ -91,7 +89,7 @@ std::int32_t TSkScrollWnd::ButtonSize(bool vertical) const {
 
 TScrollBarLayout TSkScrollWnd::Layout(const TSkScrollBar& bar) const {
   const std::int32_t pos = fThumbTracking && FTracked == &bar ? bar.TrackPos : bar.Pos;
-  return LayoutScrollBar(ToTRect(bar.Rect), bar.Vertical, ButtonSize(bar.Vertical), bar.Range, pos);
+  return LayoutScrollBar(paint::FromRECT(bar.Rect), bar.Vertical, ButtonSize(bar.Vertical), bar.Range, pos);
 }
 
 void TSkScrollWnd::ReadScrollInfo() {

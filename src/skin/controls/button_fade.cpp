@@ -3,23 +3,14 @@
 #include <algorithm>
 
 #include "paint/bitmap_gdi_win.h"
+#include "skin/controls/layered_window.h"
 
 namespace vorlan::skin {
 namespace {
 
 constexpr wchar_t kFadeClass[] = L"VorlanTitleButtonFade";
 
-const wchar_t* FadeClass() {
-  static const ATOM atom = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.lpfnWndProc = DefWindowProcW;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kFadeClass;
-    return RegisterClassExW(&wc);
-  }();
-  return atom ? kFadeClass : nullptr;
-}
+const wchar_t* FadeClass() { return PictureWindowClass(kFadeClass, DefWindowProcW); }
 
 }  // namespace
 
@@ -130,13 +121,7 @@ void TSkSBAnimation::UpdateForm(std::int32_t alpha) {
   if (!window_) MakeForm();
   if (!window_ || image_.Empty()) return;
   const RECT bounds = source_.GetFormBounds ? source_.GetFormBounds() : RECT{};
-  const platform::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
-  const platform::SelectGuard select(dc.get(), static_cast<HGDIOBJ>(image_.NativeHandle()));
-  POINT at{bounds.left, bounds.top};
-  SIZE size{image_.Width(), image_.Height()};
-  POINT origin{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, static_cast<BYTE>(alpha), AC_SRC_ALPHA};
-  UpdateLayeredWindow(window_.get(), nullptr, &at, &size, dc.get(), &origin, 0, &blend, ULW_ALPHA);
+  ShowLayeredPicture(window_.get(), image_, POINT{bounds.left, bounds.top}, static_cast<std::uint8_t>(alpha));
   if (!IsWindowVisible(window_.get())) ShowWindow(window_.get(), SW_SHOWNOACTIVATE);
 }
 

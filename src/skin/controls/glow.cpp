@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "skin/controls/anim_timer.h"
-#include "skin/controls/bitmap_dc.h"
 #include "skin/controls/common_data.h"
 #include "skin/controls/common_data_ops.h"
+#include "skin/controls/layered_window.h"
 #include "skin/controls/state_fade.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_mask.h"
@@ -34,33 +34,10 @@ LRESULT CALLBACK GlowWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPa
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-const wchar_t* GlowWindowClass() {
-  static const wchar_t* const name = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = GlowWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = L"VorlanGlowWindow";
-    RegisterClassExW(&wc);  // no CS_DROPSHADOW: the glow is its own shadow
-    return L"VorlanGlowWindow";
-  }();
-  return name;
-}
+const wchar_t* GlowWindowClass() { return PictureWindowClass(L"VorlanGlowWindow", GlowWindowProc); }
 
 bool Show(const TSkGlowEffect& glow, std::uint8_t alpha) {
-  if (!glow.Wnd || !glow.AlphaBmp || glow.AlphaBmp->Empty()) return false;
-  const TBitmapDC source(*glow.AlphaBmp);
-  if (source.get() == nullptr) return false;
-  const platform::WindowDc screen(nullptr);
-  RECT r{};
-  GetWindowRect(glow.Wnd.get(), &r);
-  POINT at{r.left, r.top};
-  SIZE size{glow.AlphaBmp->Width(), glow.AlphaBmp->Height()};
-  POINT origin{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  return UpdateLayeredWindow(glow.Wnd.get(), screen.get(), &at, &size, source.get(), &origin, 0, &blend, ULW_ALPHA) !=
-         FALSE;
+  return glow.AlphaBmp && ShowLayeredPicture(glow.Wnd.get(), *glow.AlphaBmp, alpha);
 }
 
 bool Terminating() { return ui::Application().Terminated(); }

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
 #include "skin/controls/child_messaging.h"
 #include "skin/controls/common_data.h"
@@ -12,11 +13,6 @@
 #include "ui/win_control.h"
 
 namespace vorlan::skin {
-namespace {
-
-paint::TRect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-
-}  // namespace
 
 void DrawOuterEffect(TSkinCommonData& data, TSkOuterRequest& request, std::uint32_t flags) {
   if (request.Bmp == nullptr || !data.Skinned()) return;
@@ -25,7 +21,7 @@ void DrawOuterEffect(TSkinCommonData& data, TSkOuterRequest& request, std::uint3
   if (target == nullptr) return;
   const std::optional<TOuterEffectLook> look = SectionOuterEffect(data.SkinManager()->Skin, data.SkinIndex);
   if (!look) return;
-  paint::TRect bounds = ToRect(target->BoundsRect());
+  paint::TRect bounds = paint::FromRECT(target->BoundsRect());
   bounds = {bounds.Left + request.Offset.x, bounds.Top + request.Offset.y, bounds.Right + request.Offset.x,
             bounds.Bottom + request.Offset.y};
   const paint::TRect rect = OuterEffectRect(bounds, *look);

@@ -6,6 +6,7 @@
 #include "paint/fills.h"
 #include "skin/controls/child_painting.h"
 #include "skin/controls/control_to_bitmap.h"
+#include "skin/controls/layered_window.h"
 #include "skin/controls/skin_flags.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/controls/window_animation.h"
@@ -167,7 +168,7 @@ void TSkinProvider::HandleWindowPosChanging(ui::TMessage& message, const ui::TPa
       GetWindowRect(window, &bounds);
       CoverForm = CreateEffectWindow(bounds, HWND_TOPMOST);
       if (CoverForm) {
-        ShowEffectPicture(CoverForm.get(), image, 255);
+        ShowLayeredPicture(CoverForm.get(), image, 255);
         ShowWindow(CoverForm.get(), SW_SHOWNOACTIVATE);
       }
       data.FCacheBmp = std::make_unique<paint::TBitmap32>(std::move(image));

@@ -172,9 +172,6 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
           break;
         case scRefreshSkin:
           if (message.LParam != reinterpret_cast<LPARAM>(data.SkinManager())) break;
-          // A skin applied again after its removal: the frame is taken over
-          // anew (while the skin was being prepared it was not ready yet).
-          if (!icons_taken_) PrepareForm();
           RgnChanged = true;
           if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) {
             data.BGChanged = true;

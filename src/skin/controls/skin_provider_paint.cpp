@@ -114,7 +114,7 @@ void TSkinProvider::PaintTitle(paint::TBitmap32& cache, const TFrameGeometry& g)
 // FIconRect; the platform's icon drawing leaves alpha alone, so every pixel
 // it changed is made opaque.
 void TSkinProvider::PaintIcon(HDC cacheDc, paint::TBitmap32& cache) {
-  const paint::TRect r{FIconRect.left, FIconRect.top, FIconRect.right, FIconRect.bottom};
+  const paint::TRect r = paint::FromRECT(FIconRect);
   if (r.IsEmpty() || r.Left < 0 || r.Top < 0 || r.Right > cache.Width() || r.Bottom > cache.Height()) return;
   if (TitleIcon.Glyph) {
     paint::CopyBlock(cache, paint::TPoint{r.Left, r.Top}, *TitleIcon.Glyph,
@@ -195,8 +195,7 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     behind.top = std::max<LONG>(0, behind.top);
     GdiFlush();
     PaintSection(skin, FCaptionSkinIndex, paint::MakeCacheInfo(FCommonData->FCacheBmp.get(), 0, 0), state,
-                 paint::TRect{behind.left, behind.top, behind.right, behind.bottom},
-                 paint::TPoint{behind.left, behind.top}, cache);
+                 paint::FromRECT(behind), paint::TPoint{behind.left, behind.top}, cache);
   }
   GdiFlush();
   // The cache's bitmap is already selected into cacheDc, and a bitmap can be
@@ -219,8 +218,7 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     } else if (!FormActive) {
       color = paint::MixColors(paint::ResolveColor(color), paint::ResolveColor(titleColor), 0.5);
     }
-    WriteTextAlpha(cache, AddedTitle.Font.Handle(), AddedTitle.Text, false, color, format,
-                   paint::TRect{a.left, a.top, a.right, a.bottom});
+    WriteTextAlpha(cache, AddedTitle.Font.Handle(), AddedTitle.Text, false, color, format, paint::FromRECT(a));
   }
 }
 

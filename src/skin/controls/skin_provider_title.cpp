@@ -25,8 +25,6 @@ RECT WindowBounds(HWND window) {
   return r;
 }
 
-paint::TRect ToTRect(const RECT& r) { return paint::TRect{r.left, r.top, r.right, r.bottom}; }
-
 }  // namespace
 
 bool TSkinProvider::ButtonPressed() { return g_button_pressed; }
@@ -58,11 +56,11 @@ std::int32_t TSkinProvider::HTProcess(POINT screen) {
   TTitleHitInput in;
   in.Frame = Geometry();
   const bool sysMenu = HasSystemMenu();
-  in.Buttons[0] = {sysMenu, ToTRect(ButtonClose.Rect)};
-  in.Buttons[1] = {sysMenu && SystemMenu->VisibleMax(), ToTRect(ButtonMax.Rect)};
-  in.Buttons[2] = {sysMenu && SystemMenu->VisibleMin(), ToTRect(ButtonMin.Rect)};
-  in.Buttons[3] = {sysMenu && ButtonHelp.ImageIndex >= 0, ToTRect(ButtonHelp.Rect)};
-  in.IconRect = ToTRect(FIconRect);
+  in.Buttons[0] = {sysMenu, paint::FromRECT(ButtonClose.Rect)};
+  in.Buttons[1] = {sysMenu && SystemMenu->VisibleMax(), paint::FromRECT(ButtonMax.Rect)};
+  in.Buttons[2] = {sysMenu && SystemMenu->VisibleMin(), paint::FromRECT(ButtonMin.Rect)};
+  in.Buttons[3] = {sysMenu && ButtonHelp.ImageIndex >= 0, paint::FromRECT(ButtonHelp.Rect)};
+  in.IconRect = paint::FromRECT(FIconRect);
   in.EnabledClose = SystemMenu->EnabledClose();
   in.EnabledMax = SystemMenu->EnabledMax();
   in.EnabledRestore = SystemMenu->EnabledRestore();

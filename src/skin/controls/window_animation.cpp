@@ -5,7 +5,7 @@
 
 #include "paint/fills.h"
 #include "paint/stretch.h"
-#include "skin/controls/bitmap_dc.h"
+#include "skin/controls/layered_window.h"
 #include "skin/controls/skin_flags.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/data/skin_commands.h"
@@ -39,19 +39,7 @@ LRESULT CALLBACK EffectWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM l
   return DefWindowProcW(window, msg, wParam, lParam);
 }
 
-const wchar_t* EffectWindowClass() {
-  static const wchar_t* const name = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = EffectWindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = L"VorlanEffectWindow";
-    RegisterClassExW(&wc);
-    return L"VorlanEffectWindow";
-  }();
-  return name;
-}
+const wchar_t* EffectWindowClass() { return PictureWindowClass(L"VorlanEffectWindow", EffectWindowProc); }
 
 // Waits on the calling thread until an effect step that began at `start` has
 // had its interval.
@@ -98,20 +86,6 @@ platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAft
   return window;
 }
 
-bool ShowEffectPicture(HWND window, const paint::TBitmap32& picture, std::uint8_t alpha) {
-  if (window == nullptr || picture.Empty()) return false;
-  const TBitmapDC source(picture);
-  if (source.get() == nullptr) return false;
-  RECT r{};
-  GetWindowRect(window, &r);
-  POINT at{r.left, r.top};
-  SIZE size{picture.Width(), picture.Height()};
-  POINT origin{0, 0};
-  BLENDFUNCTION blend{AC_SRC_OVER, 0, alpha, AC_SRC_ALPHA};
-  const platform::WindowDc screen(nullptr);
-  return UpdateLayeredWindow(window, screen.get(), &at, &size, source.get(), &origin, 0, &blend, ULW_ALPHA) != FALSE;
-}
-
 bool CompositionEnabled() {
   using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
   static const TIsEnabled isEnabled = [] {
@@ -142,7 +116,7 @@ void TSkHideTimer::Step() {
   const TWindowFadeFrame frame = Steps.Next();
   ComposeFrame(*DstBmp, *SrcBmp, frame, Steps.AnimType);
   FBlend.SourceConstantAlpha = frame.Alpha;
-  ShowEffectPicture(Form.get(), *DstBmp, frame.Alpha);
+  ShowLayeredPicture(Form.get(), *DstBmp, frame.Alpha);
   Report(Form.get(), true, step, frame.Alpha, *DstBmp);
   if (Steps.Done()) Finish(true);
 }
@@ -194,7 +168,7 @@ void StartHideAnimation(platform::UniqueWindow snapshotWindow, std::unique_ptr<p
 
   const HWND window = timer.Form.get();
   SetWindowLongPtrW(window, GWL_EXSTYLE, GetWindowLongPtrW(window, GWL_EXSTYLE) | WS_EX_LAYERED | WS_EX_NOACTIVATE);
-  ShowEffectPicture(window, *timer.SrcBmp, startAlpha);
+  ShowLayeredPicture(window, *timer.SrcBmp, startAlpha);
   RECT r{};
   GetWindowRect(window, &r);
   SetWindowPos(window, HWND_TOPMOST, r.left, r.top, timer.FBmpSize.cx, timer.FBmpSize.cy,
@@ -241,7 +215,7 @@ void AnimShowForm(TSkinProvider& provider, TSkAnimType type, std::uint32_t durat
                  snapshot.Height(), type);
       paint::TBitmap32 frame;
       if (steps.StepCount > 0) {
-        ShowEffectPicture(window.get(), snapshot, 0);
+        ShowLayeredPicture(window.get(), snapshot, 0);
         Report(window.get(), false, -1, 0, snapshot);
       }
       ShowWindow(window.get(), SW_SHOWNOACTIVATE);
@@ -250,7 +224,7 @@ void AnimShowForm(TSkinProvider& provider, TSkAnimType type, std::uint32_t durat
         const std::int32_t step = steps.StepCount > 0 ? steps.i : -1;
         const TWindowFadeFrame f = steps.Next();
         ComposeFrame(frame, snapshot, f, type);
-        ShowEffectPicture(window.get(), frame, f.Alpha);
+        ShowLayeredPicture(window.get(), frame, f.Alpha);
         Report(window.get(), false, step, f.Alpha, frame);
         if (steps.StepCount > 0) WaitStep(start);
       }

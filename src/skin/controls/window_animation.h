@@ -22,9 +22,6 @@ class TSkinProvider;
 // A borderless, hidden, layered tool window that never takes the activation,
 // at `screenRect`, inserted after `insertAfter` in the z-order.
 platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAfter);
-// Shows the picture (premultiplied, with its own alpha) in a layered window
-// at the window's place, with a constant alpha over it.
-bool ShowEffectPicture(HWND window, const paint::TBitmap32& picture, std::uint8_t alpha);
 // Desktop composition is on (never where the platform has none).
 bool CompositionEnabled();
 
