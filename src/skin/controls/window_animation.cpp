@@ -195,12 +195,12 @@ void AnimShowForm(TSkinProvider& provider, TSkAnimType type, std::uint32_t durat
   ui::TForm& form = provider.Form();
   if (!provider.SkinData().Skinned() || !form.HandleAllocated() || IsIconic(form.Handle())) return;
   const HWND formWindow = form.Handle();
+  platform::UniqueWindow window;
   {
     const TFlagScope busy(flags_detail::AnimationFlag());
     const paint::TBitmap32 snapshot = provider.WholeWindowImage();
     RECT bounds{};
     GetWindowRect(formWindow, &bounds);
-    platform::UniqueWindow window;
     if (!snapshot.Empty()) {
       HWND insertAfter = HWND_TOPMOST;
       if (!(GetWindowLongPtrW(formWindow, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
@@ -230,13 +230,16 @@ void AnimShowForm(TSkinProvider& provider, TSkAnimType type, std::uint32_t durat
       }
       SetWindowPos(formWindow, window.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
-    // The form takes the picture's place, painted in full at once.
-    const LONG_PTR style = GetWindowLongPtrW(formWindow, GWL_STYLE);
-    if (!(style & WS_VISIBLE)) SetWindowLongPtrW(formWindow, GWL_STYLE, style | WS_VISIBLE);
-    RedrawWindow(formWindow, nullptr, nullptr,
-                 RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    if (window && CompositionEnabled()) Sleep(kCompositionSettle);
   }
+  // The form takes the picture's place, painted in full at once. The effect
+  // has ended first: controls skip their painting while one plays, and
+  // nothing would paint them again.
+  const LONG_PTR style = GetWindowLongPtrW(formWindow, GWL_STYLE);
+  if (!(style & WS_VISIBLE)) SetWindowLongPtrW(formWindow, GWL_STYLE, style | WS_VISIBLE);
+  RedrawWindow(formWindow, nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ERASENOW | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  if (window && CompositionEnabled()) Sleep(kCompositionSettle);
+  window.reset();
   NotifyAfterAnimation(&provider);
 }
 

@@ -2,6 +2,7 @@
 
 #include "golden_picture.h"
 #include "main_form_fixture.h"
+#include "platform/handle_win.h"
 #include "skin/controls/bg_request.h"
 #include "skin/controls/control_to_bitmap.h"
 #include "skin/controls/window_queries.h"
@@ -125,6 +126,21 @@ TEST(SkinnedWindow, ClientAreaMatchesItsGoldenPicture) {
                                    << "; difference picture: " << path << ".diff.bmp";
   EXPECT_EQ(golden.Width(), picture.Width());
   EXPECT_EQ(golden.Height(), picture.Height());
+}
+
+// Controls skip their painting while a show effect plays; the form's full
+// repaint at its end must reach them.
+TEST(SkinnedWindow, TheEditBoxIsPaintedWhenTheWindowIsFirstShown) {
+  MainFormFixture f;
+  f.Form().Show();
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+  // What the window shows in the middle of the (empty) edit box.
+  const HWND edit = f.Form().SkinEdit1->Handle();
+  RECT client{};
+  GetClientRect(edit, &client);
+  const platform::WindowDc dc(edit);
+  EXPECT_EQ(GetPixel(dc.get(), client.right / 2, client.bottom / 2) & 0xFFFFFFu, 0xFFFFFFu);
 }
 
 }  // namespace
