@@ -76,11 +76,17 @@ class TSkinableMenus : public ISkinableMenus {
   // each system painting, the picture dropped when the window goes.
   void ConnectWindow(HWND window);
   void WindowDestroyed(HWND window);
-  void DrawDivider(const TSkMenuInfo& info, HDC canvas, const RECT& r, bool first_column);
-  void DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r);
-  void DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r, UINT state,
+  // An item's device context and where its origin lies on the popup's
+  // picture (the picture covers the whole window, frame included).
+  struct TItemCanvas {
+    HDC Dc = nullptr;
+    paint::TPoint Origin;
+  };
+  void DrawDivider(const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r, bool first_column);
+  void DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r);
+  void DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r, UINT state,
                   bool first_column);
-  void DrawFrameNear(const TSkMenuInfo& info, const RECT& r, bool first, bool last);
+  void DrawFrameNear(const TSkMenuInfo& info, paint::TPoint origin, const RECT& r, bool first, bool last);
 
   TSkinManager& FOwner;
   std::int32_t FSkinBorderWidth = -1;  // -1: not read yet

@@ -26,6 +26,18 @@ paint::TBitmap32 PictureUnder(const paint::TBitmap32& picture, std::int32_t x, s
   return part;
 }
 
+// Where a window's client area starts within the window: the system's
+// menu windows have a three-pixel frame outside their client area on
+// Windows, none on Wine, which draws its frame inside. Without a window the
+// picture was built with the frame width around the items.
+paint::TPoint ClientOrigin(HWND window, std::int32_t frame) {
+  if (!window) return {frame, frame};
+  RECT outer{};
+  POINT client{0, 0};
+  if (!GetWindowRect(window, &outer) || !ClientToScreen(window, &client)) return {frame, frame};
+  return {client.x - outer.left, client.y - outer.top};
+}
+
 }  // namespace
 
 void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const RECT& r, UINT state) {
@@ -35,40 +47,43 @@ void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const
   TSkMenuInfo* info = GetMenuInfo(item, 0, window, canvas, 0);
   if (!info || !info->Bmp) return;
   const bool first_column = !HasBreakBefore(item);
+  const TItemCanvas on{canvas, ClientOrigin(window, FBorderWidth)};
   if (window) {
     const bool first = menu && !menu->Items().empty() && menu->Items().front() == &item;
     const bool last = menu && !menu->Items().empty() && menu->Items().back() == &item;
-    DrawFrameNear(*info, r, first, last);
+    DrawFrameNear(*info, on.Origin, r, first, last);
   }
   switch (MenuItemKind(item.Caption())) {
     case smDivider:
-      DrawDivider(*info, canvas, r, first_column);
+      DrawDivider(*info, on, r, first_column);
       break;
     case smCaption:
-      DrawCaption(item, *info, canvas, r);
+      DrawCaption(item, *info, on, r);
       break;
     case smNormal:
-      DrawNormal(item, *info, canvas, r, state, first_column);
+      DrawNormal(item, *info, on, r, state, first_column);
       break;
   }
 }
 
-void TSkinableMenus::DrawFrameNear(const TSkMenuInfo& info, const RECT& r, bool first, bool last) {
+void TSkinableMenus::DrawFrameNear(const TSkMenuInfo& info, paint::TPoint origin, const RECT& r, bool first,
+                                   bool last) {
   if (!info.Wnd || BorderDrawing) return;
   const paint::TBitmap32& picture = *info.Bmp;
   const platform::WholeWindowDc dc(info.Wnd);
   const std::int32_t b = FBorderWidth, w = picture.Width(), h = picture.Height();
   if (first) paint::ShowBitmap(dc.get(), {0, 0}, picture, paint::TRect{0, 0, w, b});
   if (last) paint::ShowBitmap(dc.get(), {0, h - b}, picture, paint::TRect{0, h - b, w, h});
-  const paint::TRect beside{w - b, r.top + b, w, r.bottom + b};
+  const std::int32_t top = r.top + origin.Y, bottom = r.bottom + origin.Y;
+  const paint::TRect beside{w - b, top, w, bottom};
   paint::ShowBitmap(dc.get(), {beside.Left, beside.Top}, picture, beside);
-  paint::ShowBitmap(dc.get(), {0, r.top + b}, picture, paint::TRect{0, r.top + b, b, r.bottom + b});
+  paint::ShowBitmap(dc.get(), {0, top}, picture, paint::TRect{0, top, b, bottom});
 }
 
-void TSkinableMenus::DrawDivider(const TSkMenuInfo& info, HDC canvas, const RECT& r, bool first_column) {
+void TSkinableMenus::DrawDivider(const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r, bool first_column) {
   const std::int32_t extra = first_column ? ExtraWidth(info) : 0;
-  const std::int32_t b = FBorderWidth;
-  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + b, r.top + b, Width(r), Height(r));
+  const paint::TPoint o = canvas.Origin;
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + o.X, r.top + o.Y, Width(r), Height(r));
   const std::int32_t ic = FMargin + kGlyphSize + FSpacing;
   std::int32_t left = extra + FMargin;
   if (FOwner.IsValidSkinIndex(FOwner.GetSkinIndex(FOwner.MenuSupport().IcoLineSkin))) {
@@ -88,13 +103,14 @@ void TSkinableMenus::DrawDivider(const TSkMenuInfo& info, HDC canvas, const RECT
       std::fill(bmp.Row(0) + left, bmp.Row(0) + right, pixel);
     }
   }
-  paint::ShowBitmap(canvas, {r.left, r.top}, bmp);
+  paint::ShowBitmap(canvas.Dc, {r.left, r.top}, bmp);
 }
 
-void TSkinableMenus::DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r) {
-  const std::int32_t b = FBorderWidth;
+void TSkinableMenus::DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas,
+                                 const RECT& r) {
   const std::int32_t extra = ExtraWidth(info);
-  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + b, r.top + b, Width(r), Height(r));
+  const paint::TPoint o = canvas.Origin;
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, r.left + o.X, r.top + o.Y, Width(r), Height(r));
   std::int32_t section = FOwner.GetSkinIndex(u"MENUCAPTION");
   if (!FOwner.IsValidSkinIndex(section)) section = FOwner.GetSkinIndex(u"TOOLBAR");
   const paint::TRect box{extra + 1, 1, Width(r) - 1, Height(r) - 1};
@@ -109,12 +125,12 @@ void TSkinableMenus::DrawCaption(const ui::TMenuItem& item, const TSkMenuInfo& i
                      &FOwner, 0, section, DT_CENTER | DT_VCENTER | DT_SINGLELINE, text);
     TBitmapDC::Flush();
   }
-  paint::ShowBitmap(canvas, {r.left, r.top}, bmp);
+  paint::ShowBitmap(canvas.Dc, {r.left, r.top}, bmp);
 }
 
-void TSkinableMenus::DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, HDC canvas, const RECT& r, UINT state,
-                                bool first_column) {
-  const std::int32_t b = FBorderWidth;
+void TSkinableMenus::DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r,
+                                UINT state, bool first_column) {
+  const paint::TPoint o = canvas.Origin;
   const std::int32_t extra = first_column ? ExtraWidth(info) : 0;
   const std::int32_t w = Width(r) - extra, h = Height(r);
   if (w <= 0 || h <= 0) return;
@@ -122,11 +138,11 @@ void TSkinableMenus::DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, HD
   const bool selected = (state & ODS_SELECTED) != 0;
   const std::int32_t item_state = selected && enabled ? 1 : 0;
   const paint::TPoint at{extra + r.left, r.top};
-  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, at.X + b, at.Y + b, w, h);
+  paint::TBitmap32 bmp = PictureUnder(*info.Bmp, at.X + o.X, at.Y + o.Y, w, h);
   const std::int32_t section = FOwner.ConstData.Sections[ssMenuItem];
   if (FOwner.IsValidSkinIndex(section)) {
-    PaintSection(FOwner.Skin, section, paint::MakeCacheInfo(info.Bmp.get(), at.X + b, at.Y + b), item_state,
-                 paint::TRect{0, 0, w, h}, {at.X + b, at.Y + b}, bmp);
+    PaintSection(FOwner.Skin, section, paint::MakeCacheInfo(info.Bmp.get(), at.X + o.X, at.Y + o.Y), item_state,
+                 paint::TRect{0, 0, w, h}, {0, 0}, bmp);
   }
   if (item.Checked) {
     std::int32_t mask = item.RadioItem ? FOwner.ConstData.RadioButton[1] : FOwner.GetMaskIndex(section, u"CHECK");
@@ -192,14 +208,15 @@ void TSkinableMenus::DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, HD
   }
   if (!enabled) {
     // 40 percent of the item over 60 percent of the menu's background.
-    const paint::TBitmap32 under = PictureUnder(*info.Bmp, at.X + b, at.Y + b, w, h);
+    const paint::TBitmap32 under = PictureUnder(*info.Bmp, at.X + o.X, at.Y + o.Y, w, h);
     paint::BlendKeyedRect(bmp, 0, 0, paint::kNoColor, kDisabledBlend, paint::TRect{0, 0, w - 1, h - 1}, under);
   }
-  paint::ShowBitmap(canvas, {at.X, at.Y}, bmp);
+  paint::ShowBitmap(canvas.Dc, {at.X, at.Y}, bmp);
   const ui::TPopupMenu* menu = MenuOf(item);
   if (extra > 0 && menu && menu->Items().front() == &item) {
     const paint::TBitmap32& picture = *info.Bmp;
-    paint::ShowBitmap(canvas, {0, 0}, picture, paint::TRect{b, b, b + extra, picture.Height() - b});
+    const std::int32_t b = FBorderWidth;
+    paint::ShowBitmap(canvas.Dc, {b - o.X, b - o.Y}, picture, paint::TRect{b, b, b + extra, picture.Height() - b});
   }
 }
 

@@ -120,6 +120,7 @@ void TSkinSystemMenu::Generate() {
     TCommandText text = CommandText(own, command, fallback);
     ui::TMenuItem& item = menu_->AddItem(std::move(name), std::move(text.Caption));
     item.ShortCutText = std::move(text.ShortCut);
+    item.Command = command;  // its glyph is chosen by the command
     item.SetEnabled(enabled);
     item.OnClick = [window, command](ui::TObject&) { SendMessageW(window, WM_SYSCOMMAND, command, 0); };
     return &item;

@@ -255,6 +255,36 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
   EXPECT_TRUE(f.painter.MenuInfos().empty());
 }
 
+// Windows puts a menu window's client area inside a three-pixel frame, Wine
+// draws its frame inside the client area: either way an item shows the part
+// of the menu's picture it lies on.
+TEST(SkinMenus, SeeThroughItemsShowThePictureUnderThemInTheOpenWindow) {
+  MenuFixture f;
+  f.skin.Texture(f.main_menu, paint::TRect{0, 0, 64, 64});  // no two neighbours alike
+  for (TSkinGenState& state : f.skin.At(f.menu_item).Props) state.Transparency = 100;
+  f.painter.SetActive(true);
+  std::vector<std::pair<COLORREF, std::uint32_t>> shown_and_picture;
+  OpenAndClose(f.menu, [&] {
+    const HWND window = f.menu.PopupWindow();
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    if (!window || !menu || f.painter.MenuInfos().empty()) return;
+    const paint::TBitmap32& picture = *f.painter.MenuInfos().front().Bmp;
+    RECT outer{}, item{};
+    GetWindowRect(window, &outer);
+    GetMenuItemRect(nullptr, menu, 0, &item);
+    const platform::WholeWindowDc dc(window);
+    for (const POINT& p : {POINT{item.right - 3, item.top + 1}, POINT{item.right - 9, item.bottom - 2}}) {
+      const int x = p.x - outer.left, y = p.y - outer.top;
+      shown_and_picture.emplace_back(GetPixel(dc.get(), x, y), picture.Pixel(x, y));
+    }
+  });
+  ASSERT_EQ(shown_and_picture.size(), 2u) << "the menu was shown and drawn";
+  for (const auto& [shown, under] : shown_and_picture) {
+    EXPECT_EQ(shown, paint::ColorToPixel(static_cast<paint::TColor>(under)) & 0x00FFFFFFu)
+        << "the item shows the picture at its own place in the window";
+  }
+}
+
 TEST(SkinMenus, DisabledItemKeepsFortyPercentOverTheBackground) {
   MenuFixture f;
   f.painter.SetActive(true);
