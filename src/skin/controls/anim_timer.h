@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "paint/bitmap32.h"
+#include "skin/controls/running_animations.h"
 #include "skin/draw/fade_steps.h"
 #include "ui/timer.h"
 
@@ -62,6 +63,9 @@ class TSkThreadedTimer : public ui::TTimer, public TSkFadeSteps {
   TSkinCommonData* AnimData = nullptr;  // borrowed: the data owns the timer
   bool Destroyed = false;
   TSkAnimProc AnimProc = nullptr;
+
+ private:
+  TAnimationEntry entry_{[this] { return Running(); }};
 };
 
 // Whether a control's fade is under way.

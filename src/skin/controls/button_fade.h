@@ -8,6 +8,7 @@
 
 #include "paint/bitmap32.h"
 #include "platform/handle_win.h"
+#include "skin/controls/running_animations.h"
 #include "ui/timer.h"
 
 // The fade of one title button between its look in the frame picture and
@@ -49,6 +50,8 @@ class TSkSBAnimation {
   // The alpha last shown (-1: nothing shown since the last reset).
   std::int32_t ShownAlpha() const { return shown_alpha_; }
   bool TimerRunning() const { return timer_.Enabled(); }
+  // Fading in or out (at the full hot look the timer only watches the mouse).
+  bool Playing() const { return timer_.Running() && !(Up && top_shown_); }
   HWND FadeWindow() const { return window_.get(); }
 
  private:
@@ -66,6 +69,7 @@ class TSkSBAnimation {
   paint::TBitmap32 image_;
   platform::UniqueWindow window_;
   ui::TTimer timer_;
+  TAnimationEntry entry_{[this] { return Playing(); }};
 };
 
 }  // namespace vorlan::skin

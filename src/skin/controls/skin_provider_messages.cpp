@@ -12,6 +12,7 @@
 #include "skin/controls/common_handlers.h"
 #include "skin/controls/font_owner.h"
 #include "skin/controls/form_region.h"
+#include "skin/controls/running_animations.h"
 #include "skin/controls/skin_flags.h"
 #include "skin/controls/skin_provider.h"
 #include "skin/controls/window_animation.h"
@@ -19,6 +20,10 @@
 
 namespace vorlan::skin {
 namespace {
+
+// How long the end of the session waits for running animations: far more
+// than any fade takes, far less than the system allows for the answer.
+constexpr std::chrono::milliseconds kEndingWait{2000};
 
 // Skin commands a form answers that have no name of their own.
 constexpr unsigned kClientOffsetCommand = 61;
@@ -329,8 +334,14 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       KillAnimations();
       break;
     case WM_QUERYENDSESSION:
-      // The session may end soon after: no effect is left half played.
+      // The session may end soon after: the animations play out first, and
+      // a hide effect still running after that is finished at once.
+      SetSystemEnding(true);
+      LetSkinAnimationsEnd(kEndingWait);
       FinishHideAnimation();
+      break;
+    case WM_ENDSESSION:
+      if (!message.WParam) SetSystemEnding(false);  // another program refused
       break;
     case WM_PARENTNOTIFY:
       oldWndProc(message);

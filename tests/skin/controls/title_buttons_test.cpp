@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/controls/running_animations.h"
 #include "skin/controls/skin_provider_fixture.h"
 #include "skin/controls/title_hit_test.h"
 #include "skin/controls/window_system.h"
@@ -99,8 +100,9 @@ LPARAM At(HWND window, POINT p) {
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
-TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
-  ProviderFixture f;
+// Shows the form and moves the mouse onto its close button: the button's
+// fade to the hot look starts.
+std::shared_ptr<TSkSBAnimation> HoverClose(ProviderFixture& f) {
   f.Form().Show();
   SetActiveWindow(f.Window());
   PumpMessages();
@@ -109,8 +111,13 @@ TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
   // The top of the fade checks that the mouse is still over the button.
   SetCursorPos(GET_X_LPARAM(over), GET_Y_LPARAM(over));
   SendMessageW(f.Window(), WM_NCMOUSEMOVE, HTCLOSE, over);
-  ASSERT_EQ(f.Provider().CurrentHT, kHtClose);
-  const auto fade = f.Provider().ButtonClose.Timer;
+  EXPECT_EQ(f.Provider().CurrentHT, kHtClose);
+  return f.Provider().ButtonClose.Timer;
+}
+
+TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
+  ProviderFixture f;
+  const auto fade = HoverClose(f);
   ASSERT_NE(fade, nullptr);
   EXPECT_EQ(fade->ShownAlpha(), 25) << "alpha 25 at once";
   EXPECT_TRUE(fade->TimerRunning());
@@ -134,6 +141,20 @@ TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
   f.Provider().SetHotHT(kHtClose, true);
   fade->OnAnimTimer();
   EXPECT_EQ(fade->ShownAlpha(), 255) << "a later hover shows the hot frame on the first tick";
+}
+
+TEST(TitleButtons, TheEndOfTheSessionLetsAFadePlayOutFirst) {
+  ProviderFixture f;
+  const auto fade = HoverClose(f);
+  ASSERT_NE(fade, nullptr);
+  ASSERT_TRUE(fade->Playing());
+  EXPECT_FALSE(SystemEnding());
+  SendMessageW(f.Window(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF);
+  EXPECT_TRUE(SystemEnding());
+  EXPECT_EQ(fade->ShownAlpha(), 255) << "the fade reached the hot look before the answer";
+  EXPECT_FALSE(fade->Playing()) << "at the hot look the timer only watches the mouse";
+  SendMessageW(f.Window(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);
+  EXPECT_FALSE(SystemEnding()) << "another program refused: the session goes on";
 }
 
 TEST(TitleButtons, WithoutAnimationHotAndNormalAppearAtOnce) {
