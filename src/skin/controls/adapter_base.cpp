@@ -108,8 +108,14 @@ LRESULT TSkMainWnd::CallPrevWndProc(ui::TMessage& message) {
 }
 
 void TSkMainWnd::Handle(ui::TMessage& message, const ui::TPassOn& passOn) {
-  const TPassOnScope scope(FPassOn, passOn);
-  skWndProc(message);
+  const bool was_installed = !FDestroyed;
+  {
+    const TPassOnScope scope(FPassOn, passOn);
+    skWndProc(message);
+  }
+  const bool window_gone = message.Msg == WM_DESTROY || message.Msg == WM_NCDESTROY;
+  // Nothing of the adapter is touched after this: it may be freed.
+  if (was_installed && FDestroyed && window_gone) Released();
 }
 
 void TSkMainWnd::skWndProc(ui::TMessage& message) {

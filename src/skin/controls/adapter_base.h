@@ -84,6 +84,9 @@ class TSkMainWnd {
   virtual bool PrepareCache();
   // The window's own picture changed (hot, pressed, skin): repaint it.
   virtual void Repaint();
+  // The window has been destroyed and the adapter has left it: the last
+  // call the adapter gets, after which its owner may free it.
+  virtual void Released() {}
 
   // The state the window shows: 0 normal, 1 hot or focused.
   virtual std::int32_t PaintState() const;

@@ -1,60 +1,33 @@
 #include "skin/controls/menu_window.h"
 
-#include <algorithm>
 #include <utility>
-#include <vector>
 
 namespace vorlan::skin {
-namespace {
 
-// The live adapters of this thread's menu windows (there are few: one per
-// open popup level).
-std::vector<TSkMnuWnd*>& LiveAdapters() {
-  static std::vector<TSkMnuWnd*> adapters;
-  return adapters;
-}
+TSkMnuWnd::TSkMnuWnd(HWND window, TSkinManager* manager, TReleased released)
+    : TSkScrollWnd(window, TSkinParams{}, manager), released_(std::move(released)) {}
 
-}  // namespace
-
-TSkMnuWnd::TSkMnuWnd(HWND window, TReleased released)
-    : CtrlHandle_(window),
-      released_(std::move(released)),
-      subclass_(window, [this](ui::TMessage& message, const ui::TPassOn& pass_on) { skWndProc(message, pass_on); }) {
-  LiveAdapters().push_back(this);
-}
-
-TSkMnuWnd::~TSkMnuWnd() { std::erase(LiveAdapters(), this); }
-
-TSkMnuWnd* TSkMnuWnd::Find(HWND window) {
-  if (!window) return nullptr;
-  for (TSkMnuWnd* adapter : LiveAdapters()) {
-    if (adapter->CtrlHandle_ == window && !adapter->Destroyed_) return adapter;
-  }
-  return nullptr;
-}
+TSkMnuWnd* TSkMnuWnd::Find(HWND window) { return dynamic_cast<TSkMnuWnd*>(TSkMainWnd::Of(window)); }
 
 void TSkMnuWnd::ConnectPainter(TWindowHandler draw_frame, TWindowHandler destroyed) {
   draw_frame_ = std::move(draw_frame);
   destroyed_ = std::move(destroyed);
 }
 
-bool TSkMnuWnd::IsVisible() const { return !Destroyed_ && IsWindowVisible(CtrlHandle_); }
+bool TSkMnuWnd::IsVisible() const { return !FDestroyed && IsWindowVisible(FCtrlHandle); }
 
 std::intptr_t TSkMnuWnd::Send(const TSkinMessage& message) {
-  return Destroyed_ ? 0 : SendMessageW(CtrlHandle_, message.Msg, message.WParam, message.LParam);
+  return FDestroyed ? 0 : SendMessageW(FCtrlHandle, message.Msg, message.WParam, message.LParam);
 }
 
 void TSkMnuWnd::Redraw() {
-  if (!Destroyed_) RedrawWindow(CtrlHandle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  if (!FDestroyed) RedrawWindow(FCtrlHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
-bool TSkMnuWnd::SkinCommand(ui::TMessage& message) {
+bool TSkMnuWnd::MenuCommand(ui::TMessage& message) {
   switch ((message.WParam >> 16) & 0xFFFF) {
-    case scIsSkinned:
-      message.Result = 1;
-      return true;
     case scMenuRegionChanged:
-      if (IsWindowVisible(CtrlHandle_)) RegionChanged = true;
+      if (IsWindowVisible(FCtrlHandle)) RegionChanged = true;
       message.Result = 0;
       return true;
     case scSetUpdating:
@@ -72,27 +45,26 @@ bool TSkMnuWnd::SkinCommand(ui::TMessage& message) {
   }
 }
 
-void TSkMnuWnd::skWndProc(ui::TMessage& message, const ui::TPassOn& pass_on) {
-  if (message.Msg == SM_ALPHACMD && SkinCommand(message)) return;
-  pass_on(message);
+void TSkMnuWnd::skWndProc(ui::TMessage& message) {
+  if (message.Msg == SM_ALPHACMD && MenuCommand(message)) return;
+  TSkScrollWnd::skWndProc(message);
   switch (message.Msg) {
     case WM_NCPAINT:
     case WM_PAINT:
     case WM_PRINT:
       // The system paints its own frame; the skin's goes over it.
-      if (draw_frame_) draw_frame_(CtrlHandle_);
+      if (draw_frame_ && !FDestroyed) draw_frame_(FCtrlHandle);
       break;
-    case WM_NCDESTROY: {
-      Destroyed_ = true;
-      if (destroyed_) destroyed_(CtrlHandle_);
-      // The owner may drop this adapter now: nothing of it is touched after.
-      const TReleased released = std::move(released_);
-      if (released) released(*this);
-      break;
-    }
     default:
       break;
   }
+}
+
+void TSkMnuWnd::Released() {
+  if (destroyed_) destroyed_(FCtrlHandle);
+  // The owner may drop this adapter now: nothing of it is touched after.
+  const TReleased released = std::move(released_);
+  if (released) released(*this);
 }
 
 }  // namespace vorlan::skin

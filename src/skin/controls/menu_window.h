@@ -6,13 +6,13 @@
 #include <functional>
 #include <string_view>
 
+#include "skin/controls/adapter_scroll.h"
 #include "skin/data/broadcast.h"
-#include "ui/window_subclass.h"
 
 // The adapter of a popup menu's window ("#32768", section "MAINMENU"),
 // attached by the window-creation hook when the system makes the window and
-// kept in the hook's list of foreign windows. It answers that the window is
-// skinned, tells the menu painter when the region must be set anew, keeps
+// kept in the hook's list of foreign windows. Besides the common adapter
+// work it tells the menu painter when the region must be set anew, keeps
 // the painter's frame over the system's own painting, and releases itself
 // when the window is destroyed.
 namespace vorlan::skin {
@@ -22,24 +22,18 @@ inline constexpr std::u16string_view kMenuWindowSection = u"MAINMENU";
 // Asks a popup window to take its region anew before its frame is drawn.
 inline constexpr TSkinCommand scMenuRegionChanged = static_cast<TSkinCommand>(14);
 
-class TSkMnuWnd : public ISkinForeignWindow {
+class TSkMnuWnd : public TSkScrollWnd, public ISkinForeignWindow {
  public:
   using TWindowHandler = std::function<void(HWND window)>;
   using TReleased = std::function<void(TSkMnuWnd& adapter)>;
 
-  // `released` runs once, as the last thing, when the window is destroyed:
-  // its owner may drop the adapter then. Throws when the window cannot be
-  // subclassed.
-  TSkMnuWnd(HWND window, TReleased released);
-  ~TSkMnuWnd() override;
-  TSkMnuWnd(const TSkMnuWnd&) = delete;
-  TSkMnuWnd& operator=(const TSkMnuWnd&) = delete;
+  // Create with MakeAdapter. `released` runs once, as the last thing, when
+  // the window is destroyed: its owner may drop the adapter then.
+  TSkMnuWnd(HWND window, TSkinManager* manager, TReleased released);
 
   // The live adapter of a window, or none.
   static TSkMnuWnd* Find(HWND window);
 
-  HWND CtrlHandle() const { return CtrlHandle_; }
-  bool Destroyed() const { return Destroyed_; }
   std::u16string_view SkinSection() const { return kMenuWindowSection; }
 
   // The painter that owns the window's picture: `draw_frame` after every
@@ -56,16 +50,17 @@ class TSkMnuWnd : public ISkinForeignWindow {
   std::intptr_t Send(const TSkinMessage& message) override;
   void Redraw() override;
 
- private:
-  void skWndProc(ui::TMessage& message, const ui::TPassOn& pass_on);
-  bool SkinCommand(ui::TMessage& message);
+ protected:
+  std::u16string_view DefaultSection() const override { return kMenuWindowSection; }
+  void skWndProc(ui::TMessage& message) override;
+  void Released() override;
 
-  HWND CtrlHandle_;
+ private:
+  bool MenuCommand(ui::TMessage& message);
+
   TReleased released_;
   TWindowHandler draw_frame_;
   TWindowHandler destroyed_;
-  bool Destroyed_ = false;
-  ui::TWindowSubclass subclass_;
 };
 
 }  // namespace vorlan::skin

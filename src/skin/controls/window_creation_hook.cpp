@@ -90,7 +90,7 @@ void TSkinCreationHook::AttachMenuWindow(HWND window) {
   std::unique_ptr<TSkMnuWnd> adapter;
   try {
     // Released when its window is destroyed.
-    adapter = std::make_unique<TSkMnuWnd>(window, [this](TSkMnuWnd& gone) { RemoveHookedWindow(&gone); });
+    adapter = MakeAdapter<TSkMnuWnd>(window, DefaultManager(), [this](TSkMnuWnd& gone) { RemoveHookedWindow(&gone); });
   } catch (const std::runtime_error&) {
     return;  // a window that cannot be subclassed keeps the system's look
   }

@@ -212,7 +212,7 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
   TSkinCreationHook hook;
   f.painter.SetActive(true);
   HWND window = nullptr;
-  bool in_list = false, answers_skinned = false, has_region = false;
+  bool in_list = false, answers_skinned = false, answers_adapter = false, has_region = false;
   std::size_t adapters_while_open = 0, infos_while_open = 0;
   COLORREF frame = CLR_INVALID, painted_over = CLR_INVALID, after_ncpaint = CLR_INVALID;
   OpenAndClose(f.menu, [&] {
@@ -224,6 +224,9 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
     const TSkMnuWnd* adapter = TSkMnuWnd::Find(window);
     in_list = adapter && std::find(hooked.begin(), hooked.end(), adapter) != hooked.end();
     answers_skinned = SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(scIsSkinned), 0) == 1;
+    // Found like every other adapter, through the skin command.
+    answers_adapter = adapter && SendMessageW(window, SM_ALPHACMD, MakeSkinWParam(scGetAdapter), 0) ==
+                                     reinterpret_cast<LRESULT>(static_cast<const TSkMainWnd*>(adapter));
     const platform::UniqueRegion rgn(CreateRectRgn(0, 0, 0, 0));
     has_region = GetWindowRgn(window, rgn.get()) != ERROR;
     RECT wr{};
@@ -243,6 +246,7 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
   EXPECT_EQ(adapters_while_open, 1u) << "one adapter for the one menu window";
   EXPECT_TRUE(in_list) << "the adapter is kept in the hook's list of foreign windows";
   EXPECT_TRUE(answers_skinned);
+  EXPECT_TRUE(answers_adapter);
   EXPECT_EQ(infos_while_open, 1u);
   EXPECT_TRUE(has_region) << "the painter gave the window its region";
   EXPECT_EQ(frame, 0x00336699u) << "the frame comes from the MAINMENU picture";
