@@ -213,8 +213,34 @@ TSkMenuInfo* TSkinableMenus::GetMenuInfo(const ui::TMenuItem& item, int width, H
     GetWindowRect(window, &wr);
     width = wr.right - wr.left;
     height = wr.bottom - wr.top;
+  } else if (width <= 0 || height <= 0) {
+    const SIZE computed = ComputedSize(*first);
+    width = computed.cx;
+    height = computed.cy;
   }
   return &PrepareMenuBG(*first, width, window, height);
+}
+
+SIZE TSkinableMenus::ComputedSize(const ui::TMenuItem& first) {
+  const ui::TPopupMenu* menu = MenuOf(first);
+  if (!menu) return SIZE{};
+  // The widest item + 12; each column after a break adds its widest + 4.
+  int width = 0, tallest = 0, column_width = 0, column_height = 0, gap = 12;
+  const auto end_column = [&] {
+    width += column_width + gap;
+    tallest = std::max(tallest, column_height);
+    column_width = column_height = 0;
+    gap = 4;
+  };
+  for (ui::TMenuItem* item : menu->Items()) {
+    if (item != &first && item->Break != ui::TMenuBreak::mbNone) end_column();
+    int item_width = 0, item_height = 0;
+    SkinMeasureItem(*item, nullptr, item_width, item_height);
+    column_width = std::max(column_width, item_width);
+    column_height += item_height;
+  }
+  end_column();
+  return SIZE{width + 2 * FBorderWidth, tallest + 2 * FBorderWidth};
 }
 
 TSkMenuInfo& TSkinableMenus::PrepareMenuBG(const ui::TMenuItem& item, int width, HWND window, int height) {

@@ -87,6 +87,11 @@ class TSkinableMenus : public ISkinableMenus {
   void DrawNormal(ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r, UINT state,
                   bool first_column);
   void DrawFrameNear(const TSkMenuInfo& info, paint::TPoint origin, const RECT& r, bool first, bool last);
+  // Below the last item of a column, down to the frame: the picture; before
+  // a bar break, the line between the columns.
+  void DrawColumnEnd(const ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r);
+  // The popup's picture size from its items, for a popup whose window is not known.
+  SIZE ComputedSize(const ui::TMenuItem& first);
 
   TSkinManager& FOwner;
   std::int32_t FSkinBorderWidth = -1;  // -1: not read yet

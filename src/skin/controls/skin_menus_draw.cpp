@@ -14,6 +14,9 @@
 namespace vorlan::skin {
 namespace {
 
+// The line between columns when there is no menu-item section.
+constexpr TColor kColumnLineColor = 0x808080;
+
 std::int32_t Width(const RECT& r) { return r.right - r.left; }
 std::int32_t Height(const RECT& r) { return r.bottom - r.top; }
 
@@ -43,7 +46,10 @@ paint::TPoint ClientOrigin(HWND window, std::int32_t frame) {
 void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const RECT& r, UINT state) {
   if (!FOwner.Active() || !FOwner.Skin.CommonSkinData.Active) return;
   const ui::TPopupMenu* menu = MenuOf(item);
-  const HWND window = MenuWindowOfDc(canvas);
+  HWND window = MenuWindowOfDc(canvas);
+  // Drawn into another context (a memory or print context): the window the
+  // popup was shown in.
+  if (!window && menu) window = menu->PopupWindow();
   TSkMenuInfo* info = GetMenuInfo(item, 0, window, canvas, 0);
   if (!info || !info->Bmp) return;
   const bool first_column = !HasBreakBefore(item);
@@ -64,6 +70,7 @@ void TSkinableMenus::SkinAdvancedDrawItem(ui::TMenuItem& item, HDC canvas, const
       DrawNormal(item, *info, on, r, state, first_column);
       break;
   }
+  DrawColumnEnd(item, *info, on, r);
 }
 
 void TSkinableMenus::DrawFrameNear(const TSkMenuInfo& info, paint::TPoint origin, const RECT& r, bool first,
@@ -78,6 +85,28 @@ void TSkinableMenus::DrawFrameNear(const TSkMenuInfo& info, paint::TPoint origin
   const paint::TRect beside{w - b, top, w, bottom};
   paint::ShowBitmap(dc.get(), {beside.Left, beside.Top}, picture, beside);
   paint::ShowBitmap(dc.get(), {0, top}, picture, paint::TRect{0, top, b, bottom});
+}
+
+void TSkinableMenus::DrawColumnEnd(const ui::TMenuItem& item, const TSkMenuInfo& info, const TItemCanvas& canvas,
+                                   const RECT& r) {
+  const ui::TMenuItem* next = NextItem(item);
+  if (next && next->Break == ui::TMenuBreak::mbNone) return;
+  const paint::TBitmap32& picture = *info.Bmp;
+  const paint::TPoint o = canvas.Origin;
+  // The client area ends at the frame's bottom strip.
+  const std::int32_t bottom = picture.Height() - FBorderWidth - o.Y;
+  if (bottom > r.bottom) {
+    paint::ShowBitmap(canvas.Dc, {r.left, r.bottom}, picture,
+                      paint::TRect{r.left + o.X, r.bottom + o.Y, r.right + o.X, bottom + o.Y});
+  }
+  if (!next || next->Break != ui::TMenuBreak::mbBarBreak) return;
+  const std::int32_t section = FOwner.ConstData.Sections[ssMenuItem];
+  const TColor color = FOwner.IsValidSkinIndex(section)
+                           ? FOwner.Skin.gd[static_cast<std::size_t>(section)].Props[0].FontColor.Color
+                           : kColumnLineColor;
+  const platform::UniqueBrush brush(CreateSolidBrush(static_cast<COLORREF>(paint::ResolveColor(color))));
+  const RECT line{r.right - 1, r.top, r.right, std::max<LONG>(bottom, r.bottom)};
+  FillRect(canvas.Dc, &line, brush.get());
 }
 
 void TSkinableMenus::DrawDivider(const TSkMenuInfo& info, const TItemCanvas& canvas, const RECT& r, bool first_column) {

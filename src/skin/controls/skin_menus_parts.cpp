@@ -20,6 +20,14 @@ bool HasBreakBefore(const ui::TMenuItem& item) {
   return false;
 }
 
+const ui::TMenuItem* NextItem(const ui::TMenuItem& item) {
+  const ui::TPopupMenu* menu = MenuOf(item);
+  if (!menu) return nullptr;
+  const auto& items = menu->Items();
+  const auto at = std::find(items.begin(), items.end(), &item);
+  return at == items.end() || at + 1 == items.end() ? nullptr : *(at + 1);
+}
+
 std::u16string CaptionText(std::u16string_view caption) {
   if (caption.size() >= 2 && caption.front() == u'-' && caption.back() == u'-')
     caption = caption.substr(1, caption.size() - 2);

@@ -25,6 +25,8 @@ inline constexpr double kDisabledBlend = 0.4;
 const ui::TPopupMenu* MenuOf(const ui::TMenuItem& item);
 // An item after another whose break starts a new column.
 bool HasBreakBefore(const ui::TMenuItem& item);
+// The item after this one in its popup, or none.
+const ui::TMenuItem* NextItem(const ui::TMenuItem& item);
 // A caption line's text without its dashes.
 std::u16string CaptionText(std::u16string_view caption);
 

@@ -289,6 +289,50 @@ TEST(SkinMenus, SeeThroughItemsShowThePictureUnderThemInTheOpenWindow) {
   }
 }
 
+// "-Title-" starts a second column after a bar break: the first column
+// (an item and a divider) is the shorter one.
+TEST(SkinMenus, TheColumnBeforeABarBreakEndsInItsLineAndThePicture) {
+  MenuFixture f;
+  f.skin.Texture(f.main_menu, paint::TRect{0, 0, 64, 64});
+  f.skin.At(f.menu_item).Props[0].FontColor.Color = 0x000000FF;
+  f.Item(2).Break = ui::TMenuBreak::mbBarBreak;
+  f.painter.SetActive(true);
+  COLORREF line = CLR_INVALID, gap = CLR_INVALID;
+  std::uint32_t picture_under_gap = 0;
+  OpenAndClose(f.menu, [&] {
+    const HWND window = f.menu.PopupWindow();
+    const auto menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
+    if (!window || !menu || f.painter.MenuInfos().empty()) return;
+    RECT outer{}, divider{}, second{};
+    GetWindowRect(window, &outer);
+    GetMenuItemRect(nullptr, menu, 1, &divider);
+    GetMenuItemRect(nullptr, menu, 2, &second);
+    if (second.left < divider.right) return;  // not two columns
+    const platform::WholeWindowDc dc(window);
+    const int below = divider.bottom + 6 - outer.top;
+    line = GetPixel(dc.get(), divider.right - 1 - outer.left, below);
+    gap = GetPixel(dc.get(), divider.left + 5 - outer.left, below);
+    picture_under_gap = f.painter.MenuInfos().front().Bmp->Pixel(divider.left + 5 - outer.left, below);
+  });
+  ASSERT_NE(line, CLR_INVALID) << "the menu was shown in two columns";
+  EXPECT_EQ(line, 0x000000FFu) << "the line between the columns, in the item section's font colour";
+  EXPECT_EQ(gap, paint::ColorToPixel(static_cast<paint::TColor>(picture_under_gap)) & 0x00FFFFFFu)
+      << "below the column's last item: the menu's picture";
+}
+
+TEST(SkinMenus, AnItemDrawnWithoutItsWindowStillLiesOnTheMenusBackground) {
+  MenuFixture f;
+  for (TSkinGenState& state : f.skin.At(f.menu_item).Props) state.Transparency = 100;
+  f.painter.SetActive(true);
+  const platform::UniqueMemoryDc mem(CreateCompatibleDC(nullptr));
+  paint::TBitmap32 target = paint::NewBitmap32(100, 24);
+  const platform::SelectGuard select(mem.get(), static_cast<HBITMAP>(target.NativeHandle()));
+  // No window and no size: the picture takes the size of the items.
+  f.painter.SkinAdvancedDrawItem(f.Item(0), mem.get(), RECT{0, 0, 100, 24}, 0);
+  GdiFlush();
+  EXPECT_EQ(target.Row(2)[10] & 0x00FFFFFFu, 0x00E0E0E0u);
+}
+
 TEST(SkinMenus, DisabledItemKeepsFortyPercentOverTheBackground) {
   MenuFixture f;
   f.painter.SetActive(true);
