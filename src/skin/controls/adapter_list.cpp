@@ -39,7 +39,9 @@ void TSkAdapterItem::DoHook(ui::TWinControl& control, const TSkinParams& params,
 
 TSkinManager* TSkCtrlAdapter::Manager() const { return Provider.SkinData().SkinManager(); }
 
-const ThirdPartyList& TSkCtrlAdapter::Lists() const { return Manager()->ThirdParty; }
+const ThirdPartyList& TSkCtrlAdapter::Lists() const {
+  return DecidingLists(&Provider.ThirdParty, Manager()->ThirdParty);
+}
 
 bool TSkCtrlAdapter::IsControlSupported(ui::TComponent& component) const {
   if (TagExcludesAdapter(component.Tag) || Manager() == nullptr) return false;

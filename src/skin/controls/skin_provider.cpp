@@ -54,6 +54,7 @@ const char* ESkinProviderAbort::what() const noexcept {
 
 TSkinProvider::TSkinProvider(ui::TComponent& owner)
     : form_(FormOf(owner)), FCommonData(std::make_unique<TSkinScrollWndData>(form_, false)) {
+  ThirdParty.Clear();  // none of its own: the manager's lists apply
   // One provider per form: a second one stays inert.
   if (form_.Perform(SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0) != 0) return;
   FCommonData->SetSkinSection(kFormSection);
@@ -80,6 +81,7 @@ void TSkinProvider::Attach() {
 
 void TSkinProvider::Loaded() {
   ui::TComponent::Loaded();
+  ThirdParty.Rebuild();
   if (!Attached()) return;
   FCommonData->Loaded();
   if (FCommonData->Skinned()) LoadInit();

@@ -129,6 +129,9 @@ class TSkinProvider : public ui::TComponent {
   bool AllowExtBorders = true;
   bool AllowBlendOnMoving = true;
   bool AllowSkin3rdParty = true;
+  // The form's own class-name lists for adapters, read when the form is
+  // loaded; while none of them names a class the manager's lists apply.
+  ThirdPartyList ThirdParty;
   bool UseGlobalColor = true;
   bool ShowAppIcon() const { return FShowAppIcon; }
   void SetShowAppIcon(bool value);

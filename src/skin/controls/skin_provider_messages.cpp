@@ -1,5 +1,6 @@
 #include <windows.h>
-// (needs windows.h before it)
+// (need windows.h before them)
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -346,6 +347,14 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
     case WM_PARENTNOTIFY:
       oldWndProc(message);
       if (LOWORD(message.WParam) == WM_CREATE) PostControlAdded(form_.Handle());
+      return;
+    case WM_NOTIFY:
+      oldWndProc(message);
+      // A tab page shown for the first time may bring new controls.
+      if (const auto* header = reinterpret_cast<const NMHDR*>(message.LParam);
+          header && header->code == TCN_SELCHANGE) {
+        PostControlAdded(form_.Handle());
+      }
       return;
     default:
       break;

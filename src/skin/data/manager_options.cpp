@@ -27,7 +27,20 @@ std::vector<std::u16string> SplitLines(std::u16string_view text) {
 void ThirdPartyList::FillDefaultsAndRebuild() {
   for (int kind = 0; kind < kThirdPartyCount; ++kind) {
     if (Texts[kind].empty()) Texts[kind] = ThirdPartyDefault(kind);
+  }
+  Rebuild();
+}
+
+void ThirdPartyList::Rebuild() {
+  for (int kind = 0; kind < kThirdPartyCount; ++kind) {
     ThirdLists[kind] = SplitLines(Texts[kind]);
+  }
+}
+
+void ThirdPartyList::Clear() {
+  for (int kind = 0; kind < kThirdPartyCount; ++kind) {
+    Texts[kind].clear();
+    ThirdLists[kind].clear();
   }
 }
 

@@ -145,6 +145,10 @@ class ThirdPartyList {
 
   // Every empty text gets its default, then each list is rebuilt.
   void FillDefaultsAndRebuild();
+  // Each list rebuilt from its text as it is (an empty text: an empty list).
+  void Rebuild();
+  // Empty texts and lists.
+  void Clear();
   // The lists written back into the texts.
   void WriteBack();
   bool Contains(int kind, std::u16string_view class_name) const;

@@ -1,9 +1,12 @@
 // Adapters on standard controls: which controls get one, how they leave
 // their windows, and the skinned scroll bars of a list box.
 #include <windows.h>
+// (needs windows.h before it)
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 #include "paint/bitmap_gdi_win.h"
@@ -57,8 +60,10 @@ class AdapterFormTest : public ::testing::Test {
     control.HandleNeeded();
     return control;
   }
-  void ReadLayout() {
+  // `own_lists` fills the provider's own class lists before they are read.
+  void ReadLayout(const std::function<void(ThirdPartyList&)>& own_lists = {}) {
     provider = &form->Add<TSkinProvider>(*form);
+    if (own_lists) own_lists(provider->ThirdParty);
     form->EndLoading();
   }
 
@@ -103,6 +108,27 @@ TEST_F(AdapterFormTest, OnlyTheListedButtonClassIsAdaptedAndPaintedFromButton) {
   const auto [hot, hotExpected] = shown(1);
   EXPECT_EQ(hot, hotExpected) << "hot: BUTTON's state 1";
   EXPECT_NE(hot, normal) << "the internal skin's button has a hot look of its own";
+}
+
+TEST_F(AdapterFormTest, TheFormsOwnClassListsDecideOverTheManagers) {
+  ui::TButton& button = Place<ui::TButton>(10, 10, 90, 30);
+  ui::TMemo& memo = Place<ui::TMemo>(120, 10, 100, 60);
+  ReadLayout([](ThirdPartyList& lists) { lists.Texts[ThirdEdits] = u"TListBox\r\nTMemo"; });
+  EXPECT_NE(dynamic_cast<TSkEditWnd*>(TSkMainWnd::Of(memo.Handle())), nullptr) << "the form's edits list names TMemo";
+  EXPECT_EQ(TSkMainWnd::Of(button.Handle()), nullptr) << "the manager's \"TButton\" does not apply any more";
+}
+
+TEST_F(AdapterFormTest, ATabPageChangeScansForControlsNotSeenBefore) {
+  ReadLayout();
+  provider->AllowSkin3rdParty = false;  // the button's creation goes unscanned
+  ui::TButton& button = Place<ui::TButton>(10, 10, 90, 30);
+  PumpMessages();
+  ASSERT_EQ(TSkMainWnd::Of(button.Handle()), nullptr);
+  provider->AllowSkin3rdParty = true;
+  NMHDR page_change{nullptr, 0, static_cast<UINT>(TCN_SELCHANGE)};
+  SendMessageW(form->Handle(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&page_change));
+  PumpMessages();
+  EXPECT_NE(TSkMainWnd::Of(button.Handle()), nullptr);
 }
 
 TEST_F(AdapterFormTest, ControlsMadeOnALiveFormAreAdaptedInFrontOfTheirOwnHandling) {
