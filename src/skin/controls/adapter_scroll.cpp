@@ -186,8 +186,12 @@ bool TSkScrollWnd::ScrollMessage(ui::TMessage& message) {
                     ToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)}));
       message.Result = 0;
       return true;
-    case WM_NCLBUTTONUP:
     case WM_NCMOUSEMOVE:
+      return HotTrack(message);
+    case WM_NCMOUSELEAVE:
+      SetHotPart(nullptr, TScrollPart::None);
+      return false;
+    case WM_NCLBUTTONUP:
     case WM_NCRBUTTONDOWN:
     case WM_NCRBUTTONUP:
     case WM_NCRBUTTONDBLCLK:
@@ -198,7 +202,10 @@ bool TSkScrollWnd::ScrollMessage(ui::TMessage& message) {
       message.Result = 0;
       return true;
     case WM_MOUSEMOVE:
-      if (FTracked == nullptr) return false;
+      if (FTracked == nullptr) {
+        SetHotPart(nullptr, TScrollPart::None);  // in the client area: off the bars
+        return false;
+      }
       Track(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
       message.Result = 0;
       return true;
@@ -323,7 +330,8 @@ void TSkScrollWnd::PaintBar(HDC windowDc, const TSkScrollBar& bar) {
   const bool tracked = FTracked == &bar;
   const auto stateOf = [&](TScrollPart part) {
     if (!bar.Enabled) return 0;
-    return tracked && FTrackPart == part && (FOverPart || part == TScrollPart::Thumb) ? 2 : 0;
+    if (tracked && FTrackPart == part && (FOverPart || part == TScrollPart::Thumb)) return 2;
+    return FTracked == nullptr && FHotBar == &bar && FHotPart == part ? 1 : 0;
   };
   const TConstantSkinData& c = manager->ConstData;
   const auto paintPart = [&](const TSkConstElementData& e, const paint::TRect& r, int state, bool glyph) {
@@ -372,6 +380,34 @@ void TSkScrollWnd::StartTracking(TSkScrollBar& bar, POINT window) {
     Step();
     SetTimer(FCtrlHandle, kScrollTimer, kFirstRepeat, nullptr);
   }
+  const platform::WholeWindowDc dc(FCtrlHandle);
+  PaintBars(dc.get());
+}
+
+bool TSkScrollWnd::HotTrack(ui::TMessage& message) {
+  if (message.WParam != HTVSCROLL && message.WParam != HTHSCROLL) {
+    SetHotPart(nullptr, TScrollPart::None);
+    return false;
+  }
+  const TSkScrollBar& bar = message.WParam == HTVSCROLL ? FVert : FHorz;
+  const POINT p = ToWindow(POINT{GET_X_LPARAM(message.LParam), GET_Y_LPARAM(message.LParam)});
+  SetHotPart(&bar, ScrollPartAt(Layout(bar), {p.x, p.y}));
+  message.Result = 0;
+  return true;
+}
+
+void TSkScrollWnd::SetHotPart(const TSkScrollBar* bar, TScrollPart part) {
+  if (bar == nullptr || !bar->Enabled) part = TScrollPart::None;
+  if (part == TScrollPart::None) bar = nullptr;
+  if (bar == FHotBar && part == FHotPart) return;
+  FHotBar = bar;
+  FHotPart = part;
+  // The system tells when the mouse leaves the frame.
+  if (bar != nullptr) {
+    TRACKMOUSEEVENT leave{sizeof(leave), TME_LEAVE | TME_NONCLIENT, FCtrlHandle, 0};
+    TrackMouseEvent(&leave);
+  }
+  if (!IsWindowVisible(FCtrlHandle)) return;
   const platform::WholeWindowDc dc(FCtrlHandle);
   PaintBars(dc.get());
 }

@@ -55,6 +55,11 @@ class TSkScrollWnd : public TSkMainWnd {
   void NcPaint(ui::TMessage& message);
   LRESULT HitTest(POINT screen);
   void StartTracking(TSkScrollBar& bar, POINT window);
+  // The mouse over the frame: over a bar the part under it looks hot (the
+  // message is the bar's: true), elsewhere no part does.
+  bool HotTrack(ui::TMessage& message);
+  // The part under the mouse looks hot; none when `bar` is null.
+  void SetHotPart(const TSkScrollBar* bar, TScrollPart part);
   void Track(POINT client);
   void EndTracking(bool release);
   // A thumb message (SB_THUMBTRACK, SB_THUMBPOSITION) for the bar's TrackPos.
@@ -81,6 +86,8 @@ class TSkScrollWnd : public TSkMainWnd {
   TScrollPart FTrackPart = TScrollPart::None;
   std::int32_t FGrab = 0;  // where the thumb was taken, from its leading edge
   bool FOverPart = false;
+  const TSkScrollBar* FHotBar = nullptr;  // the bar with the hot part, none
+  TScrollPart FHotPart = TScrollPart::None;
 };
 
 // Edits, memos and list boxes: skinned bars, the frame from the section

@@ -362,5 +362,21 @@ TEST_F(ListBoxScrollTest, ArrowsAndThumbScrollTheList) {
   EXPECT_NEAR(Top(), last / 2, 1);
 }
 
+TEST_F(ListBoxScrollTest, TheArrowUnderTheMouseLooksHotUntilTheMouseLeavesTheBar) {
+  const TSkScrollBar& bar = adapter->VertBar();
+  const TScrollBarLayout parts = adapter->Layout(bar);
+  const int x = (bar.Rect.left + bar.Rect.right) / 2, y = parts.Arrow2.Top + 2;
+  const auto arrow = [&] {
+    const platform::WholeWindowDc dc(list);
+    return GetPixel(dc.get(), x, y);
+  };
+  const COLORREF normal = arrow();
+  MoveTo(Screen(x, y));
+  const COLORREF hot = arrow();
+  MoveTo(Screen(x - 40, y));  // into the list's client area
+  EXPECT_NE(hot, normal) << "the lower arrow in its hot look";
+  EXPECT_EQ(arrow(), normal) << "back to normal once the mouse left the bar";
+}
+
 }  // namespace
 }  // namespace vorlan::skin
