@@ -326,19 +326,12 @@ void PostTitleMouse(HWND form, UINT message, LRESULT code, POINT screen) {
   PostMessageW(form, message, static_cast<WPARAM>(code), MAKELPARAM(screen.x, screen.y));
 }
 
-int HoverClose(HWND form) {
+// A mouse message over the close button (a move brings the window forward first).
+int MouseOnClose(HWND form, UINT message) {
   POINT p{};
   if (!FindTitlePart(form, HTCLOSE, p)) return 3;
-  SetForegroundWindow(form);
-  PostTitleMouse(form, WM_NCMOUSEMOVE, HTCLOSE, p);
-  WaitIdle(form);
-  return 0;
-}
-
-int PressClose(HWND form) {
-  POINT p{};
-  if (!FindTitlePart(form, HTCLOSE, p)) return 3;
-  PostTitleMouse(form, WM_NCLBUTTONDOWN, HTCLOSE, p);
+  if (message == WM_NCMOUSEMOVE) SetForegroundWindow(form);
+  PostTitleMouse(form, message, HTCLOSE, p);
   WaitIdle(form);
   return 0;
 }
@@ -474,8 +467,8 @@ int wmain(int argc, wchar_t** argv) {
     MoveAway(form);
     return 0;
   }
-  if (command == L"hover-close") return HoverClose(form);
-  if (command == L"press-close") return PressClose(form);
+  if (command == L"hover-close") return MouseOnClose(form, WM_NCMOUSEMOVE);
+  if (command == L"press-close") return MouseOnClose(form, WM_NCLBUTTONDOWN);
   if (command == L"release-away") return ReleaseAway(form);
   if (command == L"system-menu") return SystemMenu(form);
   if (command == L"activate-other" && argc >= 3) return ActivateOther(form, _wtoi(argv[2]));

@@ -23,11 +23,8 @@ constexpr DWORD kTransitionsForceDisabled = 3;  // the desktop manager's attribu
 void SetTransitions(HWND window, bool enabled) {
   if (!CompositionEnabled()) return;
   using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-  static const TSetAttribute setAttribute = [] {
-    const HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-    return dwm ? reinterpret_cast<TSetAttribute>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmSetWindowAttribute")))
-               : nullptr;
-  }();
+  static const auto setAttribute =
+      reinterpret_cast<TSetAttribute>(reinterpret_cast<void*>(DesktopManagerProc("DwmSetWindowAttribute")));
   const BOOL disabled = enabled ? FALSE : TRUE;
   if (setAttribute) setAttribute(window, kTransitionsForceDisabled, &disabled, sizeof disabled);
 }

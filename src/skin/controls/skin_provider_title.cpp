@@ -2,8 +2,6 @@
 // (needs windows.h before it)
 #include <windowsx.h>
 
-#include <algorithm>
-
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
 #include "skin/controls/skin_menus.h"
@@ -73,7 +71,7 @@ std::int32_t TSkinProvider::HTProcess(POINT screen) {
 
 std::int32_t TSkinProvider::FadeSteps() const {
   const TSkinManager* manager = FCommonData->SkinManager();
-  return std::max(1, 10 * (manager && manager->Effects().AllowAnimation ? 1 : 0));
+  return manager && manager->Effects().AllowAnimation ? 10 : 1;
 }
 
 bool TSkinProvider::FadeAllowed() const {

@@ -86,13 +86,15 @@ platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAft
   return window;
 }
 
+FARPROC DesktopManagerProc(const char* name) {
+  static const HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
+  return dwm ? GetProcAddress(dwm, name) : nullptr;
+}
+
 bool CompositionEnabled() {
   using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
-  static const TIsEnabled isEnabled = [] {
-    const HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-    return dwm ? reinterpret_cast<TIsEnabled>(reinterpret_cast<void*>(GetProcAddress(dwm, "DwmIsCompositionEnabled")))
-               : nullptr;
-  }();
+  static const auto isEnabled =
+      reinterpret_cast<TIsEnabled>(reinterpret_cast<void*>(DesktopManagerProc("DwmIsCompositionEnabled")));
   BOOL enabled = FALSE;
   return isEnabled != nullptr && SUCCEEDED(isEnabled(&enabled)) && enabled;
 }

@@ -24,6 +24,8 @@ class TSkinProvider;
 platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAfter);
 // Desktop composition is on (never where the platform has none).
 bool CompositionEnabled();
+// A function of the desktop window manager's library; none where there is none.
+FARPROC DesktopManagerProc(const char* name);
 
 // The process's one fade-out of a window snapshot; its ticks are those of a
 // message timer every 10 ms.

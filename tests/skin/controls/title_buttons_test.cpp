@@ -173,14 +173,19 @@ TEST(TitleButtons, WithoutAnimationHotAndNormalAppearAtOnce) {
   EXPECT_EQ(fade->FadeWindow(), nullptr) << "normal again at once";
 }
 
-TEST(TitleButtons, ReleaseOutsideDoesNothingReleaseOnTheButtonCloses) {
-  ProviderFixture f;
-  int closes = 0;
-  f.Form().OnCloseQuery = [&](ui::TObject&, bool& can_close) {
+// Closing hides the form, as on the program's window; `closes` counts the requests.
+void HideOnClose(ProviderFixture& f, int& closes) {
+  f.Form().OnCloseQuery = [&f, &closes](ui::TObject&, bool& can_close) {
     ++closes;
     can_close = false;
     f.Form().Hide();
   };
+}
+
+TEST(TitleButtons, ReleaseOutsideDoesNothingReleaseOnTheButtonCloses) {
+  ProviderFixture f;
+  int closes = 0;
+  HideOnClose(f, closes);
   f.Form().Show();
   PumpMessages();
   const POINT close = Centre(f.Provider().ButtonClose.Rect);
@@ -200,13 +205,8 @@ TEST(TitleButtons, ReleaseOutsideDoesNothingReleaseOnTheButtonCloses) {
 
 TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
   ProviderFixture f;
-  std::vector<WPARAM> commands;
   int closes = 0;
-  f.Form().OnCloseQuery = [&](ui::TObject&, bool& can_close) {
-    ++closes;
-    can_close = false;
-    f.Form().Hide();
-  };
+  HideOnClose(f, closes);
   f.Form().Show();
   PumpMessages();
   RECT before{};
