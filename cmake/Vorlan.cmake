@@ -33,12 +33,16 @@ function(vorlan_warnings target)
   target_compile_options(${target} PRIVATE ${VORLAN_WARNINGS})
 endfunction()
 
-# vorlan_library(NAME [DEPS targets...] [INCLUDES dirs...]): a static library
-# of the .cpp files beside the calling CMakeLists.txt; headers are included
-# as "subsystem/x.h".
+# vorlan_library(NAME [RECURSE] [DEPS targets...] [INCLUDES dirs...]): a
+# static library of the .cpp files beside the calling CMakeLists.txt (and in
+# its sub-folders with RECURSE); headers are included as "subsystem/x.h".
 function(vorlan_library name)
-  cmake_parse_arguments(L "" "" "DEPS;INCLUDES" ${ARGN})
-  vorlan_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  cmake_parse_arguments(L "RECURSE" "" "DEPS;INCLUDES" ${ARGN})
+  if(L_RECURSE)
+    vorlan_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR} RECURSE)
+  else()
+    vorlan_sources(srcs ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
   if(NOT srcs)
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src ${L_INCLUDES})

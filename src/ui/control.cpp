@@ -17,7 +17,7 @@ LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
   return message.Result;
 }
 
-std::intptr_t TControl::Dispatch(const skin::TSkinMessage& skin_message) {
+std::intptr_t TControl::Dispatch(const platform::TPlainMessage& skin_message) {
   TMessage message{skin_message.Msg, skin_message.WParam, skin_message.LParam, 0};
   Dispatch(message);
   return message.Result;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/data/broadcast.h"
+#include "platform/message_target.h"
 #include "ui/component.h"
 #include "ui/font.h"
 #include "ui/message_chain.h"
@@ -25,9 +25,9 @@ class TForm;
 // chain: WindowProc's handlers first (newest first), then WndProc, the
 // class's own handling, which ends in DefaultHandler.
 //
-// Every control is also the skin manager's view of it, so that the
-// manager's broadcasts reach it.
-class TControl : public TComponent, public virtual skin::ISkinControl {
+// Every control is also a plain message target, so that a broadcast to every
+// window of the process reaches it.
+class TControl : public TComponent, public virtual platform::IMessageTarget {
  public:
   TControl();
   ~TControl() override;
@@ -38,12 +38,12 @@ class TControl : public TComponent, public virtual skin::ISkinControl {
   TMessageChain& WindowProc() { return window_proc_; }
   // Runs a message through the chain.
   virtual void Dispatch(TMessage& message) { window_proc_.Dispatch(message); }
-  // The skin manager's view: a skin command through the chain (a direct
-  // call), through the window when there is one (Send), and the children.
-  std::intptr_t Dispatch(const skin::TSkinMessage& message) override;
+  // The message target's view: a message through the chain (a direct call),
+  // through the window when there is one (Send), and the children.
+  std::intptr_t Dispatch(const platform::TPlainMessage& message) override;
   bool HasWindow() const override { return false; }
-  std::intptr_t Send(const skin::TSkinMessage& message) override { return Dispatch(message); }
-  std::vector<skin::ISkinControl*> Children() override { return {}; }
+  std::intptr_t Send(const platform::TPlainMessage& message) override { return Dispatch(message); }
+  std::vector<platform::IMessageTarget*> Children() override { return {}; }
   // Sends a message to the control: through its window when it has one (so
   // that every layer on the window sees it), else straight through its chain.
   LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);

@@ -23,7 +23,7 @@ enum class TPosition { poDesigned, poDesktopCenter };
 // window is still hidden), places the window at its first showing and then
 // shows it. The window has no owner and an application-window style, so its
 // task-bar button exists exactly while it is visible.
-class TForm : public TWinControl, public skin::ISkinForm {
+class TForm : public TWinControl, public platform::IFormTarget {
  public:
   TForm();
   ~TForm() override;
@@ -68,11 +68,11 @@ class TForm : public TWinControl, public skin::ISkinForm {
 
   void ControlFocused(TWinControl& control) { active_control_ = &control; }
 
-  // The skin manager's view of a form (no MDI in this program).
+  // The message target's view of a form (no MDI in this program).
   bool IsMdiChild() const override { return false; }
   bool IsDestroying() const override { return TComponent::IsDestroying(); }
   bool IsLoading() const override { return TComponent::IsLoading(); }
-  skin::ISkinControl* MdiClient() override { return nullptr; }
+  platform::IMessageTarget* MdiClient() override { return nullptr; }
   bool IsVisible() const override { return Visible(); }
 
  protected:

@@ -33,13 +33,13 @@ TWinControl::~TWinControl() {
 
 void TWinControl::DestroyWindowNow() { DestroyHandle(); }
 
-std::intptr_t TWinControl::Send(const skin::TSkinMessage& message) {
+std::intptr_t TWinControl::Send(const platform::TPlainMessage& message) {
   if (!HandleAllocated()) return Dispatch(message);
   return SendMessageW(Handle(), message.Msg, message.WParam, message.LParam);
 }
 
-std::vector<skin::ISkinControl*> TWinControl::Children() {
-  return std::vector<skin::ISkinControl*>(controls_.begin(), controls_.end());
+std::vector<platform::IMessageTarget*> TWinControl::Children() {
+  return std::vector<platform::IMessageTarget*>(controls_.begin(), controls_.end());
 }
 
 void TWinControl::BeforeDestruction() {

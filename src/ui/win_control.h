@@ -75,8 +75,8 @@ class TWinControl : public TControl, public TWindowTarget {
   void Dispatch(TMessage& message) override { TControl::Dispatch(message); }
   using TControl::Dispatch;
   bool HasWindow() const override { return HandleAllocated(); }
-  std::intptr_t Send(const skin::TSkinMessage& message) override;
-  std::vector<skin::ISkinControl*> Children() override;
+  std::intptr_t Send(const platform::TPlainMessage& message) override;
+  std::vector<platform::IMessageTarget*> Children() override;
   void HandleDestroyed() override;
 
   // A key the form offers the focused control before the control sees it

@@ -10,8 +10,8 @@
 #include "paint/fills.h"
 #include "platform/ascii.h"
 #include "skin/data/skin_package.h"
+#include "skin/draw/image_entry.h"
 #include "skin/draw/section.h"
-#include "skin/draw/skin_image.h"
 #include "skin/draw/state_fill.h"
 
 namespace vorlan::cli {
@@ -67,7 +67,7 @@ paint::TSize SheetCellSize(const skin::TLoadedSkin& skin, std::int32_t skinIndex
   paint::TSize size = StartsWithAny(name, kSmallSections)   ? kSmallSize
                       : StartsWithAny(name, kLargeSections) ? kLargeSize
                                                             : kDefaultSize;
-  if (const skin::TSkinImage border = skin::SkinImage(skin, section.BorderIndex)) {
+  if (const skin::TImageEntry border = skin::SkinImage(skin, section.BorderIndex)) {
     size.Width = std::clamp(border.FrameWidth(), size.Width, kLargeSize.Width * 2);
     size.Height = std::clamp(border.FrameHeight(), size.Height, kLargeSize.Height * 2);
   }

@@ -21,12 +21,12 @@
 #include "app/win/main_form.h"
 #include "app/win/startup.h"
 #include "paint/bitmap32.h"
-#include "skin/controls/anim_timer.h"
-#include "skin/controls/common_data.h"
-#include "skin/controls/glow.h"
-#include "skin/controls/skin_button.h"
-#include "skin/controls/skin_edit.h"
-#include "skin/controls/window_system.h"
+#include "skin/controls/core/anim_timer.h"
+#include "skin/controls/core/common_data.h"
+#include "skin/controls/effects/glow.h"
+#include "skin/controls/provider/window_system.h"
+#include "skin/controls/widgets/skin_button.h"
+#include "skin/controls/widgets/skin_edit.h"
 #include "ui/application.h"
 
 namespace {

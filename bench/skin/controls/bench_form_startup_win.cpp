@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "skin/controls/skin_provider.h"
+#include "skin/controls/provider/skin_provider.h"
 #include "skin/data/skin_manager.h"
 #include "skin/internal/internal_skin.h"
 #include "ui/form.h"

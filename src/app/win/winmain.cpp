@@ -5,7 +5,7 @@
 #include "app/win/main_form.h"
 #include "app/win/skin_option.h"
 #include "app/win/startup.h"
-#include "skin/controls/window_system.h"
+#include "skin/controls/provider/window_system.h"
 #include "ui/application.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "platform/message_target.h"
 #include "skin/data/skin_commands.h"
 #include "skin/data/skinable_menus_link.h"
 
@@ -13,29 +14,9 @@ namespace vorlan::skin {
 
 class TSkinManager;
 
-class ISkinControl {
- public:
-  virtual ~ISkinControl() = default;
-  // A windowed control whose window exists.
-  virtual bool HasWindow() const = 0;
-  // Sends the message to the control's window; its answer.
-  virtual std::intptr_t Send(const TSkinMessage& message) = 0;
-  // Delivers the message by a direct call (windowless controls, or windowed
-  // ones whose window does not exist yet); the control's answer.
-  virtual std::intptr_t Dispatch(const TSkinMessage& message) = 0;
-  // Child controls in their parent's order; borrowed.
-  virtual std::vector<ISkinControl*> Children() = 0;
-};
-
-class ISkinForm : public virtual ISkinControl {
- public:
-  virtual bool IsMdiChild() const = 0;
-  virtual bool IsDestroying() const = 0;
-  virtual bool IsLoading() const = 0;
-  // The MDI client window of an MDI main form, none otherwise.
-  virtual ISkinControl* MdiClient() = 0;
-  virtual bool IsVisible() const = 0;
-};
+// The manager's names for the window framework's targets.
+using ISkinControl = platform::IMessageTarget;
+using ISkinForm = platform::IFormTarget;
 
 class ISkinForeignWindow {
  public:

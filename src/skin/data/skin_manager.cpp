@@ -234,7 +234,7 @@ void TSkinManager::RepaintForms(bool /*do_lock_forms: the skin-change animation 
 
 void TSkinManager::UpdateSkinSection(std::u16string_view section_name) {
   const std::u16string upper = platform::AsciiUpperCopy(section_name);
-  Broadcast(scSectionChanged, reinterpret_cast<std::intptr_t>(upper.c_str()));
+  Broadcast(scSectionChanged, PayloadWord<scSectionChanged>(upper.c_str()));
 }
 
 void TSkinManager::EndUpdate(bool repaint, bool allow_animation) {

@@ -200,7 +200,8 @@ class TSkinManager {
   void ShowError(std::u16string_view text) { FMessageBox->Show(TSkinBoxKind::Error, text); }
   // A box that keeps the platform's look: dialog skinning is off while it is up.
   void ShowUnskinned(TSkinBoxKind kind, std::u16string_view text);
-  std::intptr_t Self() { return reinterpret_cast<std::intptr_t>(this); }
+  // The LParam of the commands whose payload is the sending manager.
+  std::intptr_t Self() const { return PayloadWord<scPrepareSkin>(this); }
 
   bool FLoading = false;
   bool FActive = true;

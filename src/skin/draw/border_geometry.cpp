@@ -52,7 +52,7 @@ TBorderWidths FitBorderWidths(const TSkinMaskData& mask, std::int32_t width, std
   return w;
 }
 
-bool LayBorderPieces(const TSkinImage& image, const TRect& r, std::int32_t state, TBorderPieces& pieces) {
+bool LayBorderPieces(const TImageEntry& image, const TRect& r, std::int32_t state, TBorderPieces& pieces) {
   const TSkinMaskData& m = image.M();
   if (r.Width() < 2 || r.Height() < 2) return false;
   if (state == 0 && (m.DrawMode & kBorderNotInState0) != 0) return false;

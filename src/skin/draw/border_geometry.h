@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "paint/geometry.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 // The nine-slice geometry of border images: which piece of a frame goes
 // where in the painted rectangle. Shared by every painter of border images.
@@ -46,6 +46,6 @@ class TBorderPieces {
 // negative. Pieces: top-left corner, left side, top side, bottom-left corner,
 // bottom side, bottom-right corner, top-right corner, right side, centre
 // (with kBorderFillCentre). Returns whether anything was laid out.
-bool LayBorderPieces(const TSkinImage& image, const paint::TRect& r, std::int32_t state, TBorderPieces& pieces);
+bool LayBorderPieces(const TImageEntry& image, const paint::TRect& r, std::int32_t state, TBorderPieces& pieces);
 
 }  // namespace vorlan::skin

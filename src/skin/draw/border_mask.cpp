@@ -14,7 +14,7 @@ using paint::TRect;
 
 class TPlainPieces final : public TBorderPieces {
  public:
-  TPlainPieces(paint::TBitmap32& bmp, const paint::TCacheInfo& corners, bool cornersUseParent, const TSkinImage& image)
+  TPlainPieces(paint::TBitmap32& bmp, const paint::TCacheInfo& corners, bool cornersUseParent, const TImageEntry& image)
       : bmp_(bmp), corners_(corners), corners_use_parent_(cornersUseParent), image_(image) {}
 
   void Copy(TBorderPart part, const TRect& dst, paint::TPoint src) override {
@@ -22,15 +22,8 @@ class TPlainPieces final : public TBorderPieces {
     const paint::TCacheInfo empty = paint::EmptyCacheInfo();
     const paint::TCacheInfo& cache = corner && corners_use_parent_ ? corners_ : empty;
     const bool use_parent = corner && corners_use_parent_;
-    const TRect from = paint::MakeRect(src.X, src.Y, dst.Width(), dst.Height());
-    if (image_.M().MaskType != 0) {
-      paint::CopyWithMask(dst, from, bmp_, image_.M().R, use_parent, cache, *image_.Source);
-    } else if (corner) {
-      const TRect inclusive{from.Left, from.Top, from.Right - 1, from.Bottom - 1};
-      paint::CopyKeyedRect(bmp_, *image_.Source, dst.Left, use_parent, cache, paint::kKeyColor, inclusive, dst.Top);
-    } else {
-      paint::CopyBlock(bmp_, {dst.Left, dst.Top}, *image_.Source, from);
-    }
+    CopyBorderPiece(bmp_, image_, part, dst, paint::MakeRect(src.X, src.Y, dst.Width(), dst.Height()), use_parent,
+                    cache);
   }
 
   void Stretch(TBorderPart part, const TRect& dst, const TRect& src) override {
@@ -46,16 +39,28 @@ class TPlainPieces final : public TBorderPieces {
   paint::TBitmap32& bmp_;
   const paint::TCacheInfo& corners_;
   bool corners_use_parent_;
-  const TSkinImage& image_;
+  const TImageEntry& image_;
 };
 
 }  // namespace
 
 void PaintBorderMask(paint::TBitmap32& bmp, const TRect& rect, const paint::TCacheInfo& cacheInfo,
-                     const TSkinImage& image, std::int32_t state, bool updateCorners) {
+                     const TImageEntry& image, std::int32_t state, bool updateCorners) {
   if (!image || !LiesInside(rect, bmp)) return;
   TPlainPieces pieces(bmp, cacheInfo, updateCorners && image.M().CornerType > 0, image);
   LayBorderPieces(image, rect, state, pieces);
+}
+
+void CopyBorderPiece(paint::TBitmap32& bmp, const TImageEntry& image, TBorderPart part, const TRect& dst,
+                     const TRect& from, bool useParent, const paint::TCacheInfo& parent) {
+  if (image.M().MaskType != 0) {
+    paint::CopyWithMask(dst, from, bmp, image.M().R, useParent, parent, *image.Source);
+  } else if (part == TBorderPart::Corner) {
+    const TRect inclusive{from.Left, from.Top, from.Right - 1, from.Bottom - 1};
+    paint::CopyKeyedRect(bmp, *image.Source, dst.Left, useParent, parent, paint::kKeyColor, inclusive, dst.Top);
+  } else {
+    paint::CopyBlock(bmp, {dst.Left, dst.Top}, *image.Source, from);
+  }
 }
 
 }  // namespace vorlan::skin

@@ -9,6 +9,7 @@
 #include "paint/resample.h"
 #include "paint/stretch.h"
 #include "skin/draw/border_geometry.h"
+#include "skin/draw/border_mask.h"
 #include "skin/draw/paint_checks.h"
 
 namespace vorlan::skin {
@@ -41,18 +42,13 @@ std::uint32_t MergeStretched(std::uint32_t d, std::uint32_t s, int m) {
 
 class TAlphaPieces final : public TBorderPieces {
  public:
-  TAlphaPieces(paint::TBitmap32& bmp, const paint::TCacheInfo& cacheInfo, const TSkinImage& image)
+  TAlphaPieces(paint::TBitmap32& bmp, const paint::TCacheInfo& cacheInfo, const TImageEntry& image)
       : bmp_(bmp), cache_(cacheInfo), image_(image), masked_(image.M().MaskType != 0) {}
 
   void Copy(TBorderPart part, const TRect& dst, paint::TPoint src) override {
     const TRect from = paint::MakeRect(src.X, src.Y, dst.Width(), dst.Height());
     if (!masked_) {
-      if (part == TBorderPart::Corner) {
-        const TRect inclusive{from.Left, from.Top, from.Right - 1, from.Bottom - 1};
-        paint::CopyKeyedRect(bmp_, *image_.Source, dst.Left, true, cache_, paint::kKeyColor, inclusive, dst.Top);
-      } else {
-        paint::CopyBlock(bmp_, {dst.Left, dst.Top}, *image_.Source, from);
-      }
+      CopyBorderPiece(bmp_, image_, part, dst, from, true, cache_);
       return;
     }
     const paint::TBitmap32& source = *image_.Source;
@@ -111,14 +107,14 @@ class TAlphaPieces final : public TBorderPieces {
  private:
   paint::TBitmap32& bmp_;
   const paint::TCacheInfo& cache_;
-  const TSkinImage& image_;
+  const TImageEntry& image_;
   bool masked_;
 };
 
 }  // namespace
 
 void PaintBorderMaskAlpha(paint::TBitmap32& bmp, const TRect& rect, const paint::TCacheInfo& cacheInfo,
-                          const TSkinImage& image, std::int32_t state) {
+                          const TImageEntry& image, std::int32_t state) {
   if (!image || !LiesInside(rect, bmp)) return;
   TAlphaPieces pieces(bmp, cacheInfo, image);
   LayBorderPieces(image, rect, state, pieces);

@@ -5,7 +5,7 @@
 #include "paint/bitmap32.h"
 #include "paint/cache_info.h"
 #include "paint/geometry.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 namespace vorlan::skin {
 
@@ -14,6 +14,6 @@ namespace vorlan::skin {
 // pixels of the corners always show the parent from cacheInfo (without a
 // ready parent picture they get alpha 0). Nothing unless rect lies inside bmp.
 void PaintBorderMaskAlpha(paint::TBitmap32& bmp, const paint::TRect& rect, const paint::TCacheInfo& cacheInfo,
-                          const TSkinImage& image, std::int32_t state);
+                          const TImageEntry& image, std::int32_t state);
 
 }  // namespace vorlan::skin

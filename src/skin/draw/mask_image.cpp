@@ -38,7 +38,7 @@ void PaintThroughMask(paint::TBitmap32& bmp, const TRect& dst, paint::TPoint src
 }  // namespace
 
 void PaintMaskImage(paint::TBitmap32& bmp, paint::TPoint at, std::int32_t state, const paint::TCacheInfo& cacheInfo,
-                    const TSkinImage& image, int mode, const TRect& clip) {
+                    const TImageEntry& image, int mode, const TRect& clip) {
   if (!image || image.M().ImageCount <= 0) return;
   const TRect frame = image.FrameRect(state);
   const TRect dst = paint::Intersect(paint::Intersect(paint::MakeRect(at.X, at.Y, frame.Width(), frame.Height()), clip),
@@ -68,7 +68,7 @@ void PaintMaskImage(paint::TBitmap32& bmp, paint::TPoint at, std::int32_t state,
 }
 
 void PaintMaskImage(paint::TBitmap32& bmp, paint::TPoint at, std::int32_t state, const paint::TCacheInfo& cacheInfo,
-                    const TSkinImage& image, int mode) {
+                    const TImageEntry& image, int mode) {
   PaintMaskImage(bmp, at, state, cacheInfo, image, mode, bmp.Bounds());
 }
 

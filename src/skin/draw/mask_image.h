@@ -5,7 +5,7 @@
 #include "paint/bitmap32.h"
 #include "paint/cache_info.h"
 #include "paint/geometry.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 namespace vorlan::skin {
 
@@ -16,8 +16,8 @@ inline constexpr int kMaskImageNormal = 1;  // any other mode paints a fainter i
 // cacheInfo (master-bitmap images without mask rows, normal mode) or are
 // skipped.
 void PaintMaskImage(paint::TBitmap32& bmp, paint::TPoint at, std::int32_t state, const paint::TCacheInfo& cacheInfo,
-                    const TSkinImage& image, int mode, const paint::TRect& clip);
+                    const TImageEntry& image, int mode, const paint::TRect& clip);
 void PaintMaskImage(paint::TBitmap32& bmp, paint::TPoint at, std::int32_t state, const paint::TCacheInfo& cacheInfo,
-                    const TSkinImage& image, int mode);
+                    const TImageEntry& image, int mode);
 
 }  // namespace vorlan::skin

@@ -21,7 +21,7 @@ std::uint32_t MixByOpacity(std::uint32_t d, std::uint32_t s, int g) {
 
 class TOpacityPieces final : public TBorderPieces {
  public:
-  TOpacityPieces(paint::TBitmap32& bmp, const TSkinImage& image, std::int32_t opacity)
+  TOpacityPieces(paint::TBitmap32& bmp, const TImageEntry& image, std::int32_t opacity)
       : bmp_(bmp), image_(image), opacity_(std::clamp(opacity, 0, 255)) {}
 
   void Copy(TBorderPart /*part*/, const TRect& dst, paint::TPoint src) override {
@@ -67,7 +67,7 @@ class TOpacityPieces final : public TBorderPieces {
   }
 
   paint::TBitmap32& bmp_;
-  const TSkinImage& image_;
+  const TImageEntry& image_;
   int opacity_;
 };
 
@@ -105,7 +105,7 @@ TRect OuterEffectRect(const TRect& bounds, const TOuterEffectLook& look) {
           bounds.Bottom + look.OffsetB};
 }
 
-void PaintOuterEffectFrame(paint::TBitmap32& bmp, const TRect& rect, const TSkinImage& image, std::int32_t opacity) {
+void PaintOuterEffectFrame(paint::TBitmap32& bmp, const TRect& rect, const TImageEntry& image, std::int32_t opacity) {
   if (!image || bmp.Empty() || Intersect(rect, bmp.Bounds()).IsEmpty()) return;
   TOpacityPieces pieces(bmp, image, opacity);
   LayBorderPieces(image, rect, 0, pieces);

@@ -6,7 +6,7 @@
 #include "paint/bitmap32.h"
 #include "paint/geometry.h"
 #include "skin/data/loaded_skin.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 // The shadow (or light) frame that a control with an outer effect leaves on
 // its parent's picture: which image, how far outside the control and how
@@ -14,7 +14,7 @@
 namespace vorlan::skin {
 
 struct TOuterEffectLook {
-  TSkinImage Image;
+  TImageEntry Image;
   // How far the frame reaches outside the control on each side.
   std::int32_t OffsetL = 0;
   std::int32_t OffsetT = 0;
@@ -36,7 +36,7 @@ paint::TRect OuterEffectRect(const paint::TRect& bounds, const TOuterEffectLook&
 // rows), mixes into the destination d by g = opacity × (255 − m) >> 8:
 // d := (d × (255 − g) + s × g) >> 8 on B, G and R; alpha stays. Parts of rect
 // outside bmp are left out: a frame may reach past its parent's picture.
-void PaintOuterEffectFrame(paint::TBitmap32& bmp, const paint::TRect& rect, const TSkinImage& image,
+void PaintOuterEffectFrame(paint::TBitmap32& bmp, const paint::TRect& rect, const TImageEntry& image,
                            std::int32_t opacity);
 
 }  // namespace vorlan::skin

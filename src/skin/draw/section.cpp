@@ -7,9 +7,9 @@
 #include "paint/fills.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/border_mask.h"
+#include "skin/draw/image_entry.h"
 #include "skin/draw/mask_image.h"
 #include "skin/draw/paint_checks.h"
-#include "skin/draw/skin_image.h"
 #include "skin/draw/state_fill.h"
 
 namespace vorlan::skin {
@@ -28,7 +28,7 @@ void PaintCornerImages(const TLoadedSkin& skin, const TSkinGeneralData& section,
                        paint::TBitmap32& bmp) {
   const paint::TCacheInfo own = paint::MakeCacheInfo(&bmp, 0, 0);
   const auto corner = [&](std::int32_t index, bool right, bool bottom) {
-    const TSkinImage image = SkinImage(skin, index);
+    const TImageEntry image = SkinImage(skin, index);
     if (!image) return;
     const paint::TPoint at{right ? r.Right - image.FrameWidth() : r.Left,
                            bottom ? r.Bottom - image.FrameHeight() : r.Top};
@@ -48,7 +48,7 @@ void PaintSection(const TLoadedSkin& skin, std::int32_t skinIndex, const paint::
   const std::int32_t n = LimitState(section, state);
   PaintStateFill(skin, skinIndex, cacheInfo, n, kNoCustomColor, hotTexture, texture, bmp, offset, r);
   PaintCornerImages(skin, section, n, r, bmp);
-  if (const TSkinImage border = SkinImage(skin, section.BorderIndex)) {
+  if (const TImageEntry border = SkinImage(skin, section.BorderIndex)) {
     PaintBorderMask(bmp, r, paint::Shifted(cacheInfo, offset), border, n, true);
   }
 }
@@ -97,7 +97,7 @@ void PaintSectionSimple(const TLoadedSkin& skin, std::int32_t skinIndex, std::in
   } else {
     CopyParent(bmp, r, c, offset);
   }
-  if (const TSkinImage border = SkinImage(skin, borderIndex)) {
+  if (const TImageEntry border = SkinImage(skin, borderIndex)) {
     PaintBorderMask(bmp, r, paint::Shifted(c, offset), border, n, true);
   }
 }

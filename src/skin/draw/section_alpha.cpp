@@ -97,7 +97,7 @@ void PaintSectionAlpha(const TLoadedSkin& skin, std::int32_t skinIndex, std::int
   paint::CopyBlock(before, {0, 0}, bmp, r);
   const paint::TCacheInfo parent = paint::MakeCacheInfo(&before, -r.Left, -r.Top);
   PaintStateFillAlpha(skin, skinIndex, state, r, kNoCustomColor, bmp);
-  if (const TSkinImage border = SkinImage(skin, section.BorderIndex)) {
+  if (const TImageEntry border = SkinImage(skin, section.BorderIndex)) {
     PaintBorderMaskAlpha(bmp, r, parent, border, state);
   }
   if (CoversBitmap(r, bmp)) paint::PremultiplyRect(bmp, bmp.Bounds());

@@ -91,7 +91,7 @@ void PaintPattern(const TLoadedSkin& skin, const TSkinGeneralData& section, std:
                   paint::TPoint o) {
   const std::int32_t s = PropsIndex(section, state);
   const std::int32_t index = s == 0 ? (texture >= 0 ? texture : section.Props[0].TextureIndex) : hotTexture;
-  const TSkinImage image = SkinImage(skin, index);
+  const TImageEntry image = SkinImage(skin, index);
   if (!image || image.M().MaskType <= 0 || image.M().DrawMode != tmWholeTiles) return;
   PaintTexture(bmp, r, paint::Shifted(c, o), tmWholeTiles, image);
 }

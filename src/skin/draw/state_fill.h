@@ -7,7 +7,7 @@
 #include "paint/colors.h"
 #include "paint/geometry.h"
 #include "skin/data/loaded_skin.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 // The background layers of a section state: colour, texture and gradient,
 // and the transparency over the parent's picture.
@@ -28,7 +28,7 @@ struct TStateLayers {
   std::int32_t ImagePercent = 0;
   std::int32_t GradientPercent = 0;
   const TSkinGradArray* Gradient = nullptr;  // none when GradientPercent is 0
-  TSkinImage Texture;                        // empty when there is none or it is invalid
+  TImageEntry Texture;                       // empty when there is none or it is invalid
 
   std::int32_t Percents() const { return ImagePercent + GradientPercent; }
 };

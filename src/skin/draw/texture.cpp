@@ -16,7 +16,7 @@ using paint::TRect;
 
 class TTexturePainter {
  public:
-  TTexturePainter(paint::TBitmap32& bmp, const paint::TCacheInfo& cacheInfo, const TSkinImage& texture)
+  TTexturePainter(paint::TBitmap32& bmp, const paint::TCacheInfo& cacheInfo, const TImageEntry& texture)
       : bmp_(bmp), cache_(cacheInfo), image_(texture), masked_(texture.M().MaskType > 0) {
     const TRect& r = texture.M().R;
     tw_ = r.Width();
@@ -131,7 +131,7 @@ class TTexturePainter {
 
   paint::TBitmap32& bmp_;
   const paint::TCacheInfo& cache_;
-  const TSkinImage& image_;
+  const TImageEntry& image_;
   bool masked_;
   std::int32_t tw_ = 0;
   std::int32_t th_ = 0;
@@ -141,7 +141,7 @@ class TTexturePainter {
 
 std::optional<paint::TRect> PaintTexture(paint::TBitmap32& bmp, const paint::TRect& rect,
                                          const paint::TCacheInfo& cacheInfo, std::int32_t mode,
-                                         const TSkinImage& texture) {
+                                         const TImageEntry& texture) {
   if (!texture || rect.IsEmpty()) return rect.IsEmpty() ? std::nullopt : std::optional<paint::TRect>(rect);
   if (rect.Left < 0 || rect.Top < 0 || rect.Right > bmp.Width() || rect.Bottom > bmp.Height()) return rect;
   TTexturePainter painter(bmp, cacheInfo, texture);

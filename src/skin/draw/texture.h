@@ -6,7 +6,7 @@
 #include "paint/bitmap32.h"
 #include "paint/cache_info.h"
 #include "paint/geometry.h"
-#include "skin/draw/skin_image.h"
+#include "skin/draw/image_entry.h"
 
 // Textures: an image tiled or stretched over a rectangle by its fill mode.
 namespace vorlan::skin {
@@ -36,6 +36,6 @@ inline constexpr std::int32_t kFallbackTextureMode = tmTile;
 // 10, any other mode leaves all of rect uncovered.
 std::optional<paint::TRect> PaintTexture(paint::TBitmap32& bmp, const paint::TRect& rect,
                                          const paint::TCacheInfo& cacheInfo, std::int32_t mode,
-                                         const TSkinImage& texture);
+                                         const TImageEntry& texture);
 
 }  // namespace vorlan::skin

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "main_form_fixture.h"
-#include "skin/controls/window_system.h"
+#include "skin/controls/provider/window_system.h"
 #include "ui/application.h"
 
 namespace vorlan::app {

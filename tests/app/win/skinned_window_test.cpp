@@ -3,9 +3,9 @@
 #include "golden_picture.h"
 #include "main_form_fixture.h"
 #include "platform/handle_win.h"
-#include "skin/controls/bg_request.h"
-#include "skin/controls/control_to_bitmap.h"
-#include "skin/controls/window_queries.h"
+#include "skin/controls/base/window_queries.h"
+#include "skin/controls/core/bg_request.h"
+#include "skin/controls/core/control_to_bitmap.h"
 #include "skin/draw/section.h"
 #include "support/jpeg_maker.h"
 

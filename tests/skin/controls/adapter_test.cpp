@@ -10,11 +10,11 @@
 #include <memory>
 
 #include "paint/bitmap_gdi_win.h"
-#include "skin/controls/adapter_button.h"
-#include "skin/controls/adapter_list.h"
-#include "skin/controls/adapter_scroll.h"
-#include "skin/controls/common_data_ops.h"
-#include "skin/controls/skin_provider.h"
+#include "skin/controls/adapters/adapter_button.h"
+#include "skin/controls/adapters/adapter_scroll.h"
+#include "skin/controls/core/common_data_ops.h"
+#include "skin/controls/provider/adapter_list.h"
+#include "skin/controls/provider/skin_provider.h"
 #include "skin/controls/skin_provider_fixture.h"
 #include "skin/data/skin_commands.h"
 #include "skin/draw/section.h"

@@ -1,5 +1,5 @@
 // The default manager's watch over the application window.
-#include "skin/controls/app_window_hook.h"
+#include "skin/controls/hooks/app_window_hook.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "skin/controls/bg_request.h"
+#include "skin/controls/core/bg_request.h"
 
 #include <gtest/gtest.h>
 
 #include <functional>
 
-#include "skin/controls/skin_messaging.h"
+#include "skin/controls/base/skin_messaging.h"
 #include "skin/controls/skin_test_controls.h"
 #include "skin/data/skin_manager.h"
 #include "ui/form.h"

@@ -1,8 +1,8 @@
-#include "skin/controls/child_messaging.h"
+#include "skin/controls/core/child_messaging.h"
 
 #include <gtest/gtest.h>
 
-#include "skin/controls/skin_flags.h"
+#include "skin/controls/base/skin_flags.h"
 #include "skin/controls/skin_test_controls.h"
 #include "ui/form.h"
 #include "ui/panel.h"

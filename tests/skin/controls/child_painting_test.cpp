@@ -1,4 +1,4 @@
-#include "skin/controls/child_painting.h"
+#include "skin/controls/core/child_painting.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/controls/bg_request.h"
+#include "skin/controls/core/bg_request.h"
 #include "skinned_test_controls.h"
 #include "ui/panel.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "skin/controls/font_owner.h"
+#include "skin/controls/core/font_owner.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/label.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/controls/class_codes.h"
+#include "skin/data/class_codes.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/panel.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/control_to_bitmap.h"
+#include "skin/controls/core/control_to_bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "skin/controls/window_system.h"
+#include "skin/controls/provider/window_system.h"
 #include "skin/data/manager_messages.h"
 #include "skin/data/skin_manager.h"
 #include "skin/data/skin_package_writer.h"

@@ -1,4 +1,4 @@
-#include "skin/controls/glow.h"
+#include "skin/controls/effects/glow.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 
 #include "live_handles.h"
 #include "platform/program_messages.h"
-#include "skin/controls/control_seams.h"
-#include "skin/controls/window_system.h"
+#include "skin/controls/core/control_seams.h"
+#include "skin/controls/provider/window_system.h"
 #include "skinned_test_controls.h"
 
 namespace vorlan::skin::test {

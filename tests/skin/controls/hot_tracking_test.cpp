@@ -1,4 +1,4 @@
-#include "skin/controls/hot_tracking.h"
+#include "skin/controls/core/hot_tracking.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "skin/controls/window_system.h"
+#include "skin/controls/provider/window_system.h"
 #include "skin/data/skin_manager.h"
 #include "ui/application.h"
 #include "ui/form.h"

@@ -1,11 +1,11 @@
-#include "skin/controls/outer_effects.h"
+#include "skin/controls/effects/outer_effects.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 #include <utility>
 
-#include "skin/controls/skin_panel.h"
+#include "skin/controls/widgets/skin_panel.h"
 #include "skin/data/skin_manager.h"
 #include "skin_window_fixture.h"
 

@@ -1,4 +1,4 @@
-#include "skin/controls/output_window.h"
+#include "skin/controls/base/output_window.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "skin/controls/glow.h"
+#include "skin/controls/effects/glow.h"
 #include "skin_button_fixture.h"
 
 namespace vorlan::skin::test {

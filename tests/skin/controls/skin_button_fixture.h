@@ -5,8 +5,8 @@
 #include <array>
 #include <cstdint>
 
-#include "skin/controls/class_codes.h"
-#include "skin/controls/skin_button.h"
+#include "skin/controls/widgets/skin_button.h"
+#include "skin/data/class_codes.h"
 #include "skinned_test_controls.h"
 
 // A skinned form with a textured panel (every pixel different) and a

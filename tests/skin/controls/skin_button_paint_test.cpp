@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "skin/controls/skin_button_layout.h"
-#include "skin/controls/skin_text_draw.h"
+#include "skin/controls/text/skin_text_draw.h"
+#include "skin/controls/widgets/skin_button_layout.h"
 #include "skin_button_fixture.h"
 
 namespace vorlan::skin::test {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "skin/controls/skin_edit.h"
+#include "skin/controls/widgets/skin_edit.h"
 #include "skin_test_controls.h"
 #include "skin_window_fixture.h"
 

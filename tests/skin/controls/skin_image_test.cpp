@@ -2,8 +2,8 @@
 
 #include "paint/fills.h"
 #include "paint/resample.h"
-#include "skin/controls/skin_image.h"
-#include "skin/controls/skin_panel.h"
+#include "skin/controls/widgets/skin_image.h"
+#include "skin/controls/widgets/skin_panel.h"
 #include "skin_window_fixture.h"
 
 namespace vorlan::skin::test {

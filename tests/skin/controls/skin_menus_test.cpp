@@ -1,14 +1,14 @@
-#include "skin/controls/skin_menus.h"
+#include "skin/controls/menus/skin_menus.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "skin/controls/menu_window.h"
+#include "skin/controls/hooks/window_creation_hook.h"
+#include "skin/controls/menus/menu_window.h"
+#include "skin/controls/provider/window_system.h"
 #include "skin/controls/skin_provider_fixture.h"
-#include "skin/controls/window_creation_hook.h"
-#include "skin/controls/window_system.h"
 #include "skinned_test_controls.h"
 #include "ui/creation_hook.h"
 #include "ui/form.h"

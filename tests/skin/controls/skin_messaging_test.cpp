@@ -1,4 +1,4 @@
-#include "skin/controls/skin_messaging.h"
+#include "skin/controls/base/skin_messaging.h"
 
 #include <gtest/gtest.h>
 

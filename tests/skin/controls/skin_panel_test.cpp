@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "skin/controls/skin_label.h"
-#include "skin/controls/skin_panel.h"
+#include "skin/controls/widgets/skin_label.h"
+#include "skin/controls/widgets/skin_panel.h"
 #include "skin_window_fixture.h"
 
 namespace vorlan::skin::test {

@@ -9,7 +9,7 @@
 
 #include "live_handles.h"
 #include "paint/bitmap32.h"
-#include "skin/controls/skin_provider.h"
+#include "skin/controls/provider/skin_provider.h"
 #include "skin/data/skin_manager.h"
 #include "skin/internal/internal_skin.h"
 #include "ui/form.h"

@@ -7,7 +7,7 @@
 #include "paint/bitmap32.h"
 #include "paint/fills.h"
 #include "platform/handle_win.h"
-#include "skin/controls/bg_request.h"
+#include "skin/controls/core/bg_request.h"
 #include "skin/data/skin_commands.h"
 #include "ui/control.h"
 #include "ui/win_control.h"

@@ -10,13 +10,13 @@
 #include <vector>
 
 #include "paint/adjust.h"
+#include "paint/bitmap_gdi_win.h"
 #include "paint/fills.h"
 #include "paint/pixel_math.h"
 #include "platform/handle_win.h"
-#include "skin/controls/bitmap_dc.h"
-#include "skin/controls/font_owner.h"
-#include "skin/controls/skin_text.h"
-#include "skin/controls/skin_text_alpha.h"
+#include "skin/controls/core/font_owner.h"
+#include "skin/controls/text/skin_text.h"
+#include "skin/controls/text/skin_text_alpha.h"
 #include "skin/data/skin_commands.h"
 #include "skin/data/skin_manager.h"
 #include "ui/win_control.h"
@@ -49,12 +49,12 @@ std::uint32_t PixelOf(TColor color) { return paint::ColorToPixel(paint::ResolveC
 std::vector<paint::TPoint> InkOf(HFONT font, std::u16string_view text, RECT rect, UINT format, int w = kW, int h = kH) {
   const paint::TBitmap32 paper = Filled(0xFFFFFF, w, h);
   {
-    const TBitmapDC dc(paper);
+    const paint::TBitmapDC dc(paper);
     SelectObject(dc.get(), font);
     SetBkMode(dc.get(), TRANSPARENT);
     SetTextColor(dc.get(), RGB(0, 0, 0));
     DrawTextW(dc.get(), text, rect, format);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
   }
   std::vector<paint::TPoint> ink;
   for (int y = 0; y < h; ++y)
@@ -189,9 +189,9 @@ TEST(SkinTextTest, CaptionCopiesLieAtTheirSidesInDrawingOrder) {
     data.Adjustment = row.adjustment;
     paint::TBitmap32 bmp = Filled(kPaper);
     {
-      const TBitmapDC dc(bmp);
+      const paint::TBitmapDC dc(bmp);
       WriteSkinText({dc.get(), {font.get(), fontColor}}, text, row.enabled, row.state, data, kCentred, kTextRect);
-      TBitmapDC::Flush();
+      paint::TBitmapDC::Flush();
     }
     EXPECT_TRUE(SamePicture(bmp, Model(kPaper, ink, row.copies)));
   }
@@ -205,19 +205,19 @@ TEST(SkinTextTest, TextWithoutOutlinesIsDrawnOnceAndTheCanvasIsLeftAsItWas) {
   skin.State(0, 0).FontColor = {0x000000, -1, -1, -1, -1};
   paint::TBitmap32 ours = Filled(0xFFFFFF), plain = Filled(0xFFFFFF);
   {
-    const TBitmapDC dc(ours);
+    const paint::TBitmapDC dc(ours);
     SetTextColor(dc.get(), RGB(1, 2, 3));
     const auto before = GetCurrentObject(dc.get(), OBJ_FONT);
     WriteSkinText({dc.get(), {font.get(), 0}}, u"So", true, 0, SkinnedAs(skin.manager, 0), kCentred, kTextRect);
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), before);
     EXPECT_EQ(GetTextColor(dc.get()), RGB(1, 2, 3));
     EXPECT_EQ(GetBkMode(dc.get()), OPAQUE);
-    const TBitmapDC reference(plain);
+    const paint::TBitmapDC reference(plain);
     SelectObject(reference.get(), font.get());
     SetBkMode(reference.get(), TRANSPARENT);
     RECT r = kTextRect;
     DrawTextW(reference.get(), u"So", r, kCentred);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
   }
   int partial = 0;
   for (int y = 0; y < kH; ++y)
@@ -256,11 +256,11 @@ TEST(SkinTextTest, TransparentConstantSectionsTakeTheirFontOwnersColourAndWebBut
   box.SetBounds(7, 9, 50, 20);
   auto draw = [&](std::int32_t index, int state) {
     paint::TBitmap32 bmp = Filled(kPaper);
-    const TBitmapDC dc(bmp);
+    const paint::TBitmapDC dc(bmp);
     TControlTextSkin data = SkinnedAs(skin.manager, index);
     data.Control = &box;
     WriteSkinText({dc.get(), {font.get(), 0}}, u"ab", true, state, data, kCentred, kTextRect);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
     return bmp;
   };
   {
@@ -323,10 +323,10 @@ TEST(SkinTextTest, SectionTextUsesTheStateAsGivenAndMixesDisabledTextIntoTheBack
     SCOPED_TRACE(row.why);
     paint::TBitmap32 bmp = Filled(kPaper);
     {
-      const TBitmapDC dc(bmp);
+      const paint::TBitmapDC dc(bmp);
       WriteSectionText({dc.get(), {font.get(), 0x00A0FF}}, u"Lk", row.enabled, row.manager, row.state, row.index,
                        kCentred, kTextRect);
-      TBitmapDC::Flush();
+      paint::TBitmapDC::Flush();
     }
     EXPECT_TRUE(SamePicture(bmp, Model(kPaper, ink, row.copies)));
   }
@@ -411,12 +411,12 @@ TEST(SkinTextTest, CaptionGlowGoesIntoTheCacheInsideTheTextRectangle) {
     return red;
   };
   {
-    const TBitmapDC dc(cache);
+    const paint::TBitmapDC dc(cache);
     WriteSkinText({dc.get(), {font.get(), 0}}, u"Hi", true, 0, data, kCentred, rect);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
     EXPECT_EQ(reddest(), 0) << "state 0 has no glow";
     WriteSkinText({dc.get(), {font.get(), 0}}, u"Hi", true, 1, data, kCentred, rect);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
   }
   EXPECT_GT(reddest(), 40) << "a red halo around the white text";
   EXPECT_FALSE(redOutside());
@@ -449,12 +449,12 @@ TEST(SkinTextTest, TextAlphaMergesTheRenderedCoverageWithAndWithoutKeepingAlpha)
   const paint::TRect rect{-6, 4, 50, 44};  // starts left of the picture
   const paint::TBitmap32 coverage = Filled(0xFFFFFF, rect.Width(), rect.Height());
   {
-    const TBitmapDC dc(coverage);
+    const paint::TBitmapDC dc(coverage);
     SelectObject(dc.get(), font.get());
     SetBkMode(dc.get(), TRANSPARENT);
     RECT r{0, 0, rect.Width(), rect.Height()};
     DrawTextW(dc.get(), u"Wg", r, kCentred);
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
   }
   for (bool keep : {true, false}) {
     SCOPED_TRACE(keep ? "keeping alpha" : "opaque");
@@ -539,7 +539,7 @@ TEST(SkinTextTest, MeasureTextWrapsInTheGivenWidthOrGivesTheOneLineExtent) {
   // The canvas form draws in the canvas's font and colour and leaves the DC as it was.
   paint::TBitmap32 bmp = Filled(0xFFFFFF);
   {
-    const TBitmapDC dc(bmp);
+    const paint::TBitmapDC dc(bmp);
     const auto before = GetCurrentObject(dc.get(), OBJ_FONT);
     SetBkMode(dc.get(), TRANSPARENT);
     RECT r{0, 0, kW, kH};
@@ -549,7 +549,7 @@ TEST(SkinTextTest, MeasureTextWrapsInTheGivenWidthOrGivesTheOneLineExtent) {
     DrawTextW(TTextCanvas{dc.get(), {font.get(), 0x0000FF}}, u"one", r, DT_LEFT);
     EXPECT_EQ(GetCurrentObject(dc.get(), OBJ_FONT), before);
     EXPECT_EQ(GetTextColor(dc.get()), RGB(0, 0, 0));
-    TBitmapDC::Flush();
+    paint::TBitmapDC::Flush();
   }
   int red = 0;
   for (int y = 0; y < kH; ++y)

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "paint/bitmap32.h"
-#include "skin/controls/control_to_bitmap.h"
+#include "skin/controls/core/control_to_bitmap.h"
 #include "skinned_test_controls.h"
 
 // A shown skinned form with a varied picture (every pixel different), for

@@ -1,4 +1,4 @@
-#include "skin/controls/sys_color_substitution.h"
+#include "skin/controls/hooks/sys_color_substitution.h"
 
 #include <gtest/gtest.h>
 

@@ -1,12 +1,13 @@
 // The skin's window-creation hook: which foreign windows it hands on.
-#include "skin/controls/window_creation_hook.h"
+#include "skin/controls/hooks/window_creation_hook.h"
+#include "skin/controls/base/window_queries.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "desktop_test_support.h"
-#include "skin/controls/menu_window.h"
+#include "skin/controls/menus/menu_window.h"
 
 namespace vorlan::skin {
 namespace {

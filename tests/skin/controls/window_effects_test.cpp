@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "live_handles.h"
-#include "skin/controls/skin_panel.h"
-#include "skin/controls/window_animation.h"
-#include "skin/controls/window_system.h"
+#include "skin/controls/provider/window_animation.h"
+#include "skin/controls/provider/window_system.h"
+#include "skin/controls/widgets/skin_panel.h"
 #include "skin/data/skin_commands.h"
 #include "skin_provider_fixture.h"
 

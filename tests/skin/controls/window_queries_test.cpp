@@ -1,4 +1,4 @@
-#include "skin/controls/window_queries.h"
+#include "skin/controls/base/window_queries.h"
 
 #include <gtest/gtest.h>
 

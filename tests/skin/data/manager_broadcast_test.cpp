@@ -23,7 +23,7 @@ class FakeControl : public virtual ISkinControl {
       : log_(log), name_(std::move(name)), has_window_(has_window), skinned_(skinned) {}
   bool HasWindow() const override { return has_window_; }
   std::intptr_t Send(const TSkinMessage& m) override {
-    if (m.Command() == scIsSkinned) return skinned_ ? 1 : 0;
+    if (CommandOf(m) == scIsSkinned) return skinned_ ? 1 : 0;
     log_.push_back("send " + name_ + Argument(m));
     return 0;
   }
@@ -43,7 +43,7 @@ class FakeControl : public virtual ISkinControl {
 
  private:
   std::string Argument(const TSkinMessage& m) const {
-    if (m.Command() != scSectionChanged) return "";
+    if (CommandOf(m) != scSectionChanged) return "";
     std::string text;
     for (auto p = reinterpret_cast<const char16_t*>(m.LParam); *p; ++p) text += static_cast<char>(*p);
     return " " + text;
@@ -228,7 +228,7 @@ TEST(SkinCommand, CommandTravelsInTheHighWord) {
   const TSkinMessage m = MakeSkinMessage(scSectionChanged, 42);
   EXPECT_EQ(m.Msg, 0xA100u);
   EXPECT_EQ(m.WParam, 13u << 16);
-  EXPECT_EQ(m.Command(), scSectionChanged);
+  EXPECT_EQ(CommandOf(m), scSectionChanged);
   EXPECT_EQ(m.LParam, 42);
 }
 
