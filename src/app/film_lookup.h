@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/item.h"
+#include "app/page_lines.h"
 #include "app/response_holder.h"
 
 namespace vorlan::app {

@@ -20,7 +20,4 @@ struct TItem {
 // owns its records.
 using TVideoList = std::vector<TItem>;
 
-// The result page's text lines, in order.
-using TPageLines = std::vector<std::u16string>;
-
 }  // namespace vorlan::app

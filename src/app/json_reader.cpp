@@ -2,12 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 #include <memory>
 #include <memory_resource>
 #include <string>
 #include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "platform/text.h"
@@ -27,12 +25,17 @@ int HexDigitValue(char32_t c) {
 
 bool IsSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDFFF; }
 
+// A string character that stands for itself: no quote, no escape and
+// nothing to decode (ASCII in UTF-8, no surrogate in UTF-16).
+bool IsPlain(char c) { return c != '"' && c != '\\' && static_cast<unsigned char>(c) < 0x80; }
+bool IsPlain(char16_t c) { return c != '"' && c != '\\' && !IsSurrogate(c); }
+
 // A run of raw string characters. UTF-8 is decoded; UTF-16 is taken as it
 // stands except that a lone surrogate becomes U+FFFD, as it would after a
 // round trip through UTF-8.
-void AppendRun(JsonString& out, std::string_view run) { platform::AppendUtf8ToUtf16(out, run); }
+void AppendRun(std::u16string& out, std::string_view run) { platform::AppendUtf8ToUtf16(out, run); }
 
-void AppendRun(JsonString& out, std::u16string_view run) {
+void AppendRun(std::u16string& out, std::u16string_view run) {
   size_t done = 0;
   for (size_t i = 0; i < run.size(); ++i) {
     if (!IsSurrogate(run[i])) continue;
@@ -52,6 +55,9 @@ void AppendRun(JsonString& out, std::u16string_view run) {
 bool StartsWithByteOrderMark(std::string_view text) { return text.starts_with("\xEF\xBB\xBF"); }
 bool StartsWithByteOrderMark(std::u16string_view text) { return text.starts_with(u'\uFEFF'); }
 
+// Values own nothing: the arena is released without running destructors.
+static_assert(std::is_trivially_destructible_v<JsonValue> && std::is_trivially_destructible_v<JsonMember>);
+
 // Recursive descent over UTF-8 bytes or UTF-16 code units (the program's
 // text is read where it lies, without a conversion first). Every Read*
 // leaves `pos_` just after what it read and returns false when the grammar
@@ -60,8 +66,7 @@ template <class Char>
 class Reader {
  public:
   using Text = std::basic_string_view<Char>;
-  Reader(Text text, std::pmr::memory_resource* arena)
-      : text_(text), arena_(arena), element_stack_(arena), member_stack_(arena) {}
+  Reader(Text text, std::pmr::memory_resource* arena) : text_(text), arena_(arena) {}
 
   std::optional<JsonValue> ReadDocument() {
     if (StartsWithByteOrderMark(text_)) pos_ = std::is_same_v<Char, char16_t> ? 1 : 3;
@@ -104,9 +109,9 @@ class Reader {
       case '[':
         return ReadArray(out, depth + 1);
       case '"': {
-        JsonString s(arena_);
+        std::u16string_view s;
         if (!ReadString(s)) return false;
-        out = JsonValue(std::move(s));
+        out = JsonValue(s);
         return true;
       }
       case 't':
@@ -124,8 +129,7 @@ class Reader {
   }
 
   // Elements and members are gathered on one scratch stack per kind and
-  // moved into a container of the exact size when it closes: one
-  // allocation per container instead of one per growth step.
+  // copied into the arena at their exact count when the container closes.
   bool ReadArray(JsonValue& out, int depth) {
     if (depth > kMaxJsonNesting) return false;
     ++pos_;  // '['
@@ -137,16 +141,13 @@ class Reader {
         // Nested containers use the stack too: read into a local first.
         JsonValue element;
         if (!ReadValue(element, depth)) return false;
-        element_stack_.push_back(std::move(element));
+        element_stack_.push_back(element);
         SkipBlanks();
         if (Expect(']')) break;
         if (!Expect(',')) return false;
       }
     }
-    const auto begin = element_stack_.begin() + static_cast<std::ptrdiff_t>(first);
-    JsonArray elements(std::make_move_iterator(begin), std::make_move_iterator(element_stack_.end()), arena_);
-    element_stack_.erase(begin, element_stack_.end());
-    out = JsonValue(std::move(elements));
+    out = JsonValue(MoveToArena(element_stack_, first));
     return true;
   }
 
@@ -158,24 +159,20 @@ class Reader {
     if (!Expect('}')) {
       for (;;) {
         SkipBlanks();
-        auto& member = member_stack_.emplace_back();
-        if (AtEnd() || Peek() != '"' || !ReadString(member.first)) return false;
+        std::u16string_view name;
+        if (AtEnd() || Peek() != '"' || !ReadString(name)) return false;
         SkipBlanks();
         if (!Expect(':')) return false;
         SkipBlanks();
-        // Nested objects push and pop above this member, which may move it.
         JsonValue value;
         if (!ReadValue(value, depth)) return false;
-        member_stack_.back().second = std::move(value);
+        member_stack_.emplace_back(name, value);
         SkipBlanks();
         if (Expect('}')) break;
         if (!Expect(',')) return false;
       }
     }
-    const auto begin = member_stack_.begin() + static_cast<std::ptrdiff_t>(first);
-    JsonObject members(std::make_move_iterator(begin), std::make_move_iterator(member_stack_.end()), arena_);
-    member_stack_.erase(begin, member_stack_.end());
-    out = JsonValue(std::move(members));
+    out = JsonValue(MoveToArena(member_stack_, first));
     return true;
   }
 
@@ -195,10 +192,7 @@ class Reader {
       if (!AtEnd() && (Peek() == '+' || Peek() == '-')) ++pos_;
       if (!ReadDigits()) return false;
     }
-    // The grammar admits only ASCII here, so narrowing keeps every character.
-    std::string written(pos_ - start, '\0');
-    for (size_t i = start; i < pos_; ++i) written[i - start] = static_cast<char>(text_[i]);
-    out = JsonValue(JsonNumber{std::move(written)});
+    out = JsonValue(JsonNumber{StoreAscii(text_.substr(start, pos_ - start))});
     return true;
   }
 
@@ -214,8 +208,26 @@ class Reader {
 
   // Escapes \" \\ \/ \b \f \n \r \t and \uXXXX; every other byte is taken
   // as it is.
-  bool ReadString(JsonString& out) {
+  bool ReadString(std::u16string_view& out) {
     ++pos_;  // opening quote
+    const size_t start = pos_;
+    while (!AtEnd() && IsPlain(Peek())) ++pos_;
+    const Text plain = text_.substr(start, pos_ - start);
+    if (!AtEnd() && Peek() == '"') {
+      // The usual string: its characters are its text.
+      ++pos_;
+      out = StoreText(plain);
+      return true;
+    }
+    decoded_.clear();
+    AppendRun(decoded_, plain);
+    if (!ReadRestOfString(decoded_)) return false;
+    out = StoreText(std::u16string_view(decoded_));
+    return true;
+  }
+
+  // From the first character that is not plain to the closing quote.
+  bool ReadRestOfString(std::u16string& out) {
     for (;;) {
       const size_t run_start = pos_;
       while (!AtEnd() && Peek() != '"' && Peek() != '\\') ++pos_;
@@ -274,12 +286,47 @@ class Reader {
     return true;
   }
 
+  template <class Item>
+  Item* Allocate(size_t count) {
+    return std::pmr::polymorphic_allocator<Item>(arena_).allocate(count);
+  }
+
+  // A copy in the arena of characters that are their own UTF-16 code units
+  // (plain runs: ASCII bytes or UTF-16 without surrogates; decoded text).
+  template <class From>
+  std::u16string_view StoreText(std::basic_string_view<From> chars) {
+    if (chars.empty()) return {};
+    char16_t* copy = Allocate<char16_t>(chars.size());
+    std::copy(chars.begin(), chars.end(), copy);
+    return {copy, chars.size()};
+  }
+
+  // A number's written form; the grammar admits only ASCII there, so
+  // narrowing keeps every character.
+  std::string_view StoreAscii(Text chars) {
+    char* copy = Allocate<char>(chars.size());
+    std::transform(chars.begin(), chars.end(), copy, [](Char c) { return static_cast<char>(c); });
+    return {copy, chars.size()};
+  }
+
+  // The items of the container that closes, from `first` on, taken off the stack.
+  template <class Item>
+  JsonValue::Run<Item> MoveToArena(std::vector<Item>& stack, size_t first) {
+    const size_t count = stack.size() - first;
+    if (count == 0) return {};
+    Item* copy = Allocate<Item>(count);
+    std::uninitialized_copy(stack.begin() + static_cast<std::ptrdiff_t>(first), stack.end(), copy);
+    stack.resize(first);
+    return {copy, count};
+  }
+
   Text text_;
   size_t pos_ = 0;
   std::pmr::memory_resource* arena_;
-  // Scratch stacks in the same arena, so that moving out of them steals.
-  std::pmr::vector<JsonValue> element_stack_;
-  JsonObject member_stack_;
+  // Scratch space, reused for every container and escaped string.
+  std::vector<JsonValue> element_stack_;
+  std::vector<JsonMember> member_stack_;
+  std::u16string decoded_;
 };
 
 template <class Char>

@@ -11,7 +11,8 @@ namespace vorlan::app {
 
 // A parsed document: the root value and the arena its strings and
 // containers live in. Used like an optional value (`if (!doc)`,
-// `doc->AsArray()`); values taken out of it by copying are independent of it.
+// `doc->AsArray()`); its values and texts are views into the arena, valid
+// while the document lives (moving the document keeps them valid).
 class JsonDocument {
  public:
   JsonDocument() = default;

@@ -2,7 +2,7 @@
 
 namespace vorlan::app {
 
-const JsonValue* FindMember(const JsonObject& object, std::u16string_view name) {
+const JsonValue* FindMember(JsonObject object, std::u16string_view name) {
   for (const auto& [member_name, value] : object) {
     if (member_name == name) return &value;
   }

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "app/item.h"
+#include "app/page_lines.h"
 
 namespace vorlan::app {
 

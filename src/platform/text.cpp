@@ -107,7 +107,6 @@ void AppendDecoded(String& out, std::string_view utf8) {
 }  // namespace
 
 void AppendUtf8ToUtf16(std::u16string& out, std::string_view utf8) { AppendDecoded(out, utf8); }
-void AppendUtf8ToUtf16(std::pmr::u16string& out, std::string_view utf8) { AppendDecoded(out, utf8); }
 
 std::string Utf16ToUtf8(std::u16string_view utf16) {
   std::string out;

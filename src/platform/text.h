@@ -1,6 +1,5 @@
 #pragma once
 
-#include <memory_resource>
 #include <string>
 #include <string_view>
 
@@ -15,7 +14,6 @@ std::u16string Utf8ToUtf16(std::string_view utf8);
 // The same decoding, appended to `out` (no temporary for callers that build
 // one text from many pieces).
 void AppendUtf8ToUtf16(std::u16string& out, std::string_view utf8);
-void AppendUtf8ToUtf16(std::pmr::u16string& out, std::string_view utf8);
 
 // A lone surrogate becomes U+FFFD.
 std::string Utf16ToUtf8(std::u16string_view utf16);

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "platform/text.h"
 
 namespace vorlan::app {
 namespace {
@@ -157,6 +162,71 @@ TEST(JsonStrings, Utf8BytesDecodeAndBadSequencesBecomeReplacementCharacters) {
     ASSERT_TRUE(value && value->IsString()) << c.why;
     EXPECT_EQ(value->AsString(), c.expected) << c.why;
   }
+}
+
+// A string with nothing to unescape or decode is copied as it stands; any
+// other goes through the decoding. An escape in front sends the same
+// characters the second way, and both must give the same text.
+TEST(JsonStrings, StringsReadStraightAndThroughDecodingAgree) {
+  const struct {
+    std::u16string written;
+    std::u16string text;
+  } pieces[] = {
+      {u"a", u"a"},
+      {u" &<>'", u" &<>'"},
+      {u"\t", u"\t"},
+      {u"Я", u"Я"},
+      {u"\u20ac", u"\u20ac"},
+      {u"\U0001F600", u"\U0001F600"},
+      {std::u16string(1, char16_t(0xD800)) + u"x", u"\uFFFDx"},
+      {std::u16string(1, char16_t(0xDC00)), u"\uFFFD"},
+      {u"\\n", u"\n"},
+      {u"\\\"\\/", u"\"/"},
+      {u"\\u0416", u"Ж"},
+      {u"\\ud83d", std::u16string(1, char16_t(0xD83D))},
+  };
+  std::mt19937 rng(28);
+  for (int round = 0; round < 2000; ++round) {
+    std::u16string written, text;
+    for (int n = static_cast<int>(rng() % 10); n > 0; --n) {
+      const auto& piece = pieces[rng() % std::size(pieces)];
+      written += piece.written;
+      text += piece.text;
+    }
+    const std::u16string json = u"\"" + written + u"\"";
+    const auto straight = ParseJson(json);
+    const auto decoded = ParseJson(u"\"\\u0041" + written + u"\"");
+    // UTF-8 bytes are copied straight only while they are ASCII.
+    const auto from_utf8 = ParseJsonUtf8(platform::Utf16ToUtf8(json));
+    ASSERT_TRUE(straight && straight->IsString() && decoded && decoded->IsString() && from_utf8 &&
+                from_utf8->IsString())
+        << "round " << round;
+    EXPECT_EQ(straight->AsString(), text) << "round " << round;
+    EXPECT_EQ(decoded->AsString(), u"A" + text) << "round " << round;
+    EXPECT_EQ(from_utf8->AsString(), text) << "round " << round;
+  }
+}
+
+TEST(JsonDocument, ValuesLiveInTheDocumentNotInTheText) {
+  JsonDocument kept;
+  {
+    std::u16string text = u"[{\"name\":\"Я\\n\",\"plain\":\"abc\",\"n\":-1.5e3},[true,null]]";
+    JsonDocument parsed = ParseJson(text);
+    text.assign(text.size(), u'#');
+    kept = std::move(parsed);
+  }
+  ASSERT_TRUE(kept && kept->IsArray());
+  const JsonArray elements = kept->AsArray();
+  ASSERT_EQ(elements.size(), 2u);
+  const JsonObject object = elements[0].AsObject();
+  ASSERT_EQ(object.size(), 3u);
+  EXPECT_EQ(object[0].first, u"name");
+  EXPECT_EQ(object[0].second.AsString(), u"Я\n");
+  EXPECT_EQ(object[1].second.AsString(), u"abc");
+  EXPECT_EQ(object[2].second.AsNumber().written, "-1.5e3");
+  ASSERT_EQ(elements[1].AsArray().size(), 2u);
+  EXPECT_TRUE(elements[1].AsArray()[0].AsBool());
+  EXPECT_TRUE(elements[1].AsArray()[1].IsNull());
 }
 
 TEST(JsonStrings, RejectsBadEscapes) {

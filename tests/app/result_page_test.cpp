@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <iterator>
+#include <random>
 #include <string>
 
 #include "app/html_escape.h"
+#include "platform/text.h"
 
 namespace vorlan::app {
 namespace {
@@ -111,6 +115,76 @@ TEST(ResultPage, FrameAddressesAreLimitedToHttpAndHttps) {
       {u"", u"about:blank", "empty"},
   };
   for (const auto& c : cases) EXPECT_EQ(FrameSourceAddress(c.text), c.escaped) << c.why;
+}
+
+std::u16string EscapedOneByOne(std::u16string_view text) {
+  std::u16string out;
+  for (char16_t c : text) {
+    switch (c) {
+      case u'&':
+        out += u"&amp;";
+        break;
+      case u'<':
+        out += u"&lt;";
+        break;
+      case u'>':
+        out += u"&gt;";
+        break;
+      case u'"':
+        out += u"&quot;";
+        break;
+      case u'\'':
+        out += u"&#39;";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out;
+}
+
+std::u16string CountLine(std::u16string_view label, int32_t count) {
+  return std::u16string(label) + platform::Utf8ToUtf16(std::to_string(count)) + u" <br>";
+}
+
+// Pages of random records against their lines built one by one from the rules.
+TEST(ResultPage, RandomRecordsGiveTheLinesOfTheRules) {
+  const std::u16string pieces[] = {u"a",  u" ",     u"Я",  u"&",          u"<",
+                                   u">",  u"\"",    u"'",  u"&amp;",      u"\r\n",
+                                   u"/x", u"?a=1&", u"\t", u"\U0001F600", std::u16string(1, char16_t(0xDC00))};
+  const struct {
+    std::u16string scheme;
+    bool kept;
+  } schemes[] = {{u"http://", true}, {u"HTTPS://", true},  {u"hTtP://", true}, {u"javascript:", false},
+                 {u"", false},       {u" http://", false}, {u"ftp://", false}};
+  const int32_t counts[] = {0, 0, 0, 1, -1, 9, 192, INT32_MAX, INT32_MIN};
+  std::mt19937 rng(28);
+  const auto text = [&] {
+    std::u16string s;
+    for (int n = static_cast<int>(rng() % 8); n > 0; --n) s += pieces[rng() % std::size(pieces)];
+    return s;
+  };
+  for (int round = 0; round < 300; ++round) {
+    TVideoList videos;
+    TPageLines body;
+    for (int n = static_cast<int>(rng() % 12); n > 0; --n) {
+      const auto& scheme = schemes[rng() % std::size(schemes)];
+      TItem item{text(),
+                 text(),
+                 text(),
+                 scheme.scheme + text(),
+                 counts[rng() % std::size(counts)],
+                 counts[rng() % std::size(counts)]};
+      body.push_back(u"<h4>" + EscapedOneByOne(item.TitleRu) + u"</h4>");
+      body.push_back(u"<small>" + EscapedOneByOne(item.TitleEn) + u"</small><br>");
+      body.push_back(u"Озвучил: " + EscapedOneByOne(item.Translator) + u"<br>");
+      if (item.SeasonsCount != 0) body.push_back(CountLine(u"Сезонов: ", item.SeasonsCount));
+      if (item.EpisodesCount != 0) body.push_back(CountLine(u"Серий: ", item.EpisodesCount));
+      body.push_back(Frame(scheme.kept ? EscapedOneByOne(item.Url) : u"about:blank"));
+      videos.push_back(std::move(item));
+    }
+    ASSERT_EQ(Page(videos), WithHeadAndFoot(body)) << "round " << round;
+  }
 }
 
 TEST(ResultPage, FileBytesAreMarkThenUtf8LinesEachEndedByCrLf) {
