@@ -73,7 +73,7 @@ LangString AutostartSection ${LANG_RUSSIAN} "Запускать вместе с 
 LangString AutostartText ${LANG_ENGLISH} "Start the program in the tray when you log on."
 LangString AutostartText ${LANG_RUSSIAN} "Запускать программу в области уведомлений при входе в систему."
 LangString EndingProgram ${LANG_ENGLISH} "Ending the running ${PRODUCT}..."
-LangString EndingProgram ${LANG_RUSSIAN} "Завершение запущенного ${PRODUCT}..."
+LangString EndingProgram ${LANG_RUSSIAN} "Завершение работы запущенной программы ${PRODUCT}..."
 
 VIProductVersion "${VERSION_QUAD}"
 VIFileVersion "${VERSION_QUAD}"

@@ -14,6 +14,15 @@
 //                             prints the shortcut's target and working directory
 //   vorlan-package-probe version FILE
 //                             prints the file's ProductVersion and FileVersion
+//   vorlan-package-probe page-place
+//                             waits for the installer's (or uninstaller's)
+//                             window, whose title carries the application
+//                             title, and prints its place
+//   vorlan-package-probe page-ready
+//                             waits until its Next (Install, Finish, Close)
+//                             button can be pressed, the page's work done
+//   vorlan-package-probe page-next
+//                             presses that button
 #include <windows.h>
 // (needs windows.h before them)
 #include <objbase.h>
@@ -197,6 +206,61 @@ int PrintVersion(const wchar_t* file) {
   return 0;
 }
 
+struct FoundPage {
+  HWND window = nullptr;
+};
+
+BOOL CALLBACK FindPage(HWND window, LPARAM param) {
+  const std::wstring title = TextOf(window);
+  const std::wstring program_title = reinterpret_cast<const wchar_t*>(vorlan::app::kApplicationTitle);
+  if (ClassOf(window) == kDialogClass && IsWindowVisible(window) && title != program_title &&
+      title.find(program_title) != std::wstring::npos) {
+    reinterpret_cast<FoundPage*>(param)->window = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+HWND WaitForPage() {
+  for (DWORD waited = 0; waited < 60000; waited += kStepMilliseconds) {
+    FoundPage found;
+    EnumWindows(FindPage, reinterpret_cast<LPARAM>(&found));
+    if (found.window) return found.window;
+    Sleep(kStepMilliseconds);
+  }
+  std::fprintf(stderr, "vorlan-package-probe: no installer window\n");
+  return nullptr;
+}
+
+int PrintPagePlace() {
+  HWND page = WaitForPage();
+  if (!page) return 2;
+  RECT rect{};
+  GetWindowRect(page, &rect);
+  std::printf("window %ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+  return 0;
+}
+
+// The page's Next button once it can be pressed (none after a minute).
+HWND WaitForNext() {
+  for (DWORD waited = 0; waited < 60000; waited += kStepMilliseconds) {
+    HWND page = WaitForPage();
+    if (!page) return nullptr;
+    HWND next = GetDlgItem(page, IDOK);
+    if (next && IsWindowEnabled(next) && IsWindowVisible(next)) return next;
+    Sleep(kStepMilliseconds);
+  }
+  std::fprintf(stderr, "vorlan-package-probe: the page's button stayed disabled\n");
+  return nullptr;
+}
+
+int PressNext() {
+  HWND next = WaitForNext();
+  if (!next) return 3;
+  PostMessageW(next, BM_CLICK, 0, 0);
+  return 0;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -206,7 +270,11 @@ int wmain(int argc, wchar_t** argv) {
   if (command == L"census") return PrintCensus();
   if (command == L"shortcut" && argc >= 3) return PrintShortcut(argv[2]);
   if (command == L"version" && argc >= 3) return PrintVersion(argv[2]);
+  if (command == L"page-place") return PrintPagePlace();
+  if (command == L"page-ready") return WaitForNext() ? 0 : 3;
+  if (command == L"page-next") return PressNext();
   std::fprintf(stderr,
-               "usage: vorlan-package-probe wait-shown SECONDS | hide | census | shortcut LINK | version FILE\n");
+               "usage: vorlan-package-probe wait-shown SECONDS | hide | census | shortcut LINK | version FILE |\n"
+               "       page-place | page-ready | page-next\n");
   return 1;
 }
