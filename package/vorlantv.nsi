@@ -146,7 +146,9 @@ Section "$(ProgramSection)" SecProgram
 SectionEnd
 
 Section /o "$(AutostartSection)" SecAutostart
-  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE}"'
+  ; Started by the Run value, the program would work in the system's folder,
+  ; where it cannot write its result page: it is told to work in its own.
+  WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE}" --work-in-program-folder'
 SectionEnd
 
 ; An install without the choice takes an earlier one back.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/win/main_form.h"
+#include "app/win/program_arguments.h"
 #include "app/win/running_copy.h"
 #include "app/win/running_copy_listener.h"
 #include "app/win/skin_option.h"
@@ -19,6 +20,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     running_copy.AskToShow();
     return 0;
   }
+  // First, so that every relative path (a skin's, the result page) is taken
+  // against the directory the process works in.
+  vorlan::app::ApplyProgramFolderOption(vorlan::app::ProgramArguments());
   vorlan::ui::TApplication& application = vorlan::ui::Application();
   vorlan::app::SetUpApplication(application);
   // Before any manager exists, so that its broadcasts reach the forms.
