@@ -5,6 +5,7 @@ JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
 .PHONY: all deps check linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 run bench fuzz clean
+.PHONY: package test-package
 
 all: linux win64 win32 linux32
 
@@ -53,6 +54,19 @@ linux-release: deps
 
 test: check linux win64 win32 linux-release linux32
 	$(MAKE) --no-print-directory test-linux test-win64 test-linux32
+
+# The installers and the zip in build/package/: only the programs they hold
+# (and the host tool the cross builds need) are built.
+package: deps build/linux/build.ninja build/win64/build.ninja build/win32/build.ninja
+	cmake --build build/linux -j $(JOBS) --target vorlantv-cli
+	cmake --build build/win64 -j $(JOBS) --target VorlanTV vorlan-package-probe
+	cmake --build build/win32 -j $(JOBS) --target VorlanTV
+	scripts/make-package
+
+# The x64 installer and uninstaller under Wine, in a fresh prefix.
+test-package: package
+	scripts/test-package
+test: test-package
 
 run: deps
 	@scripts/run-program

@@ -20,6 +20,17 @@ std::optional<std::u16string> SkinArgument(std::span<const std::u16string> args)
   return path;
 }
 
+bool ProgramFolderArgument(std::span<const std::u16string> args) {
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == kSkinOption) {
+      ++i;
+    } else if (args[i] == kProgramFolderOption) {
+      return true;
+    }
+  }
+  return false;
+}
+
 std::optional<TSkinLocation> SplitSkinPath(std::u16string_view fullPath) {
   // A directory may be written with a separator after it.
   while (!fullPath.empty() && IsSeparator(fullPath.back())) fullPath.remove_suffix(1);

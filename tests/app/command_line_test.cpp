@@ -26,6 +26,21 @@ TEST(CommandLine, SkinArgument) {
   for (const auto& row : rows) EXPECT_EQ(SkinArgument(row.Args), row.Expected) << row.Why;
 }
 
+TEST(CommandLine, ProgramFolderArgument) {
+  const struct {
+    std::vector<std::u16string> Args;
+    bool Expected;
+    const char* Why;
+  } rows[] = {
+      {{}, false, "no arguments: the working directory stays"},
+      {{u"--work-in-program-folder"}, true, "the option alone"},
+      {{u"--skin", u"a.asz", u"--work-in-program-folder"}, true, "after a skin"},
+      {{u"--skin", u"--work-in-program-folder"}, false, "a skin's value is no option"},
+      {{u"--Work-In-Program-Folder"}, false, "the option is written in small letters"},
+  };
+  for (const auto& row : rows) EXPECT_EQ(ProgramFolderArgument(row.Args), row.Expected) << row.Why;
+}
+
 TEST(CommandLine, SplitSkinPath) {
   const struct {
     std::u16string_view Path;

@@ -1,26 +1,15 @@
 #include "app/win/skin_option.h"
 
 #include <windows.h>
-// (needs windows.h before it)
-#include <shellapi.h>
 
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
-#include "platform/handle_win.h"
+#include "app/win/program_arguments.h"
 
 namespace vorlan::app {
 namespace {
-
-std::vector<std::u16string> ProgramArguments() {
-  int count = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &count);
-  const platform::UniqueLocalMemory owner(argv);
-  std::vector<std::u16string> args;
-  for (int i = 1; argv != nullptr && i < count; ++i) args.emplace_back(reinterpret_cast<const char16_t*>(argv[i]));
-  return args;
-}
 
 // The path made absolute against the working directory (the manager would
 // take a relative one against the program's own directory).
