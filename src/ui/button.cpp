@@ -14,6 +14,12 @@ bool TButton::DialogKeyPressed(UINT key) {
   return true;
 }
 
+void TButton::SetDefault(bool value) {
+  if (default_ == value) return;
+  default_ = value;
+  DefaultChanged();
+}
+
 void TButton::WndProc(TMessage& message) {
   if (message.Msg == CN_BASE + WM_COMMAND) {
     if (HIWORD(message.WParam) == BN_CLICKED) Click();

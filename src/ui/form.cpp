@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "ui/application.h"
+#include "ui/button.h"
 
 namespace vorlan::ui {
 
@@ -188,10 +189,21 @@ bool TForm::DialogKey(TWinControl& focused, UINT key) {
       if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
       SelectNext(&focused, GetKeyState(VK_SHIFT) >= 0);
       return true;
-    default:
-      // The form has no default button: only the focused control may take
-      // Enter (a button clicks).
-      return focused.DialogKeyPressed(key);
+    default: {
+      if (focused.DialogKeyPressed(key)) return true;
+      if (key != VK_RETURN && key != VK_ESCAPE) return false;
+      // The first button in tab order that is the default (Enter) or the
+      // cancel (Escape) button and can be used.
+      for (TWinControl* control : FocusOrder()) {
+        auto* button = dynamic_cast<TButton*>(control);
+        if (button == nullptr || !button->CanFocus()) continue;
+        if (key == VK_RETURN ? button->Default() : button->Cancel()) {
+          button->Click();
+          return true;
+        }
+      }
+      return false;
+    }
   }
 }
 

@@ -156,6 +156,42 @@ TEST(Form, FocusFollowsTheTabOrderAndEnterClicksOnlyAButton) {
   EXPECT_EQ(GetFocus(), form.button->Handle()) << "a disabled control is skipped";
 }
 
+// Enter and Escape reach the default and the cancel button wherever the
+// focus is, through the application's key handling as a real key press would.
+TEST(Form, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+  testing::MessageBoxRecorder recorder;
+  TestForm form;
+  TButton& cancel = form.Add<TButton>();
+  cancel.SetParent(form.panel);
+  cancel.SetBounds(110, 2, 80, 16);
+  form.Show();
+  int ok_clicks = 0, cancel_clicks = 0;
+  form.button->OnClick = [&ok_clicks](TObject&) { ++ok_clicks; };
+  cancel.OnClick = [&cancel_clicks](TObject&) { ++cancel_clicks; };
+  form.edit->SetFocus();
+  const auto press = [&form](UINT key) {
+    PostMessageW(form.edit->Handle(), WM_KEYDOWN, key, 1);
+    PostMessageW(form.edit->Handle(), WM_KEYUP, key, 1);
+    Application().ProcessMessages();
+  };
+
+  press(VK_RETURN);
+  press(VK_ESCAPE);
+  EXPECT_EQ(ok_clicks + cancel_clicks, 0) << "without default or cancel button the keys do nothing";
+
+  form.button->SetDefault(true);
+  cancel.SetCancel(true);
+  press(VK_RETURN);
+  EXPECT_EQ(ok_clicks, 1) << "Enter in the edit box clicks the default button";
+  press(VK_ESCAPE);
+  EXPECT_EQ(cancel_clicks, 1) << "Escape clicks the cancel button";
+  EXPECT_EQ(GetFocus(), form.edit->Handle()) << "the focus stays where it was";
+
+  form.button->SetEnabled(false);
+  press(VK_RETURN);
+  EXPECT_EQ(ok_clicks, 1) << "a disabled default button does not click";
+}
+
 TEST(Form, LabelTakesTheSizeOfItsText) {
   testing::MessageBoxRecorder recorder;
   TestForm form;

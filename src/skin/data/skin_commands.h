@@ -62,6 +62,7 @@ enum TSkinCommand : std::uint16_t {
   scGetHalfVisible = 11,
   scGetAdapter = 12,
   scSectionChanged = 13,
+  scMenuRegionChanged = 14,  // a popup window is to take its region anew before its frame is drawn
   scSetSection = 15,
   scStopAnimation = 16,
   scBgChanged = 17,

@@ -31,7 +31,11 @@ TSkinManager::TSkinManager() : FMessageBox(&PlatformSkinMessageBox()) {
 }
 
 TSkinManager::~TSkinManager() {
+  FDestroying = true;
+  const bool removes_skin = FActive && !FSkinName.empty() && !FLoading;
   SetActive(false);
+  // Controls may hold this manager without a skin of it: they forget it too.
+  if (!removes_skin) Broadcast(scRemoveSkin, Self());
   if (FSkinableMenus) FSkinableMenus->SetActive(false);
   FExtendedBorders = false;
   if (g_default_manager == this) {
@@ -192,6 +196,7 @@ void TSkinManager::ApplySkin(bool repaint) {
   if (FLoading) return;
   ISkinWindowSystem* system = SkinWindowSystem();
   if (system && IsDefault()) system->RemoveAllGlows();
+  if (FSkinableMenus) FSkinableMenus->ForgetBorderWidth();
   Skin.CommonSkinData.Active = false;
   InitConstantIndexes();
   Broadcast(scPrepareSkin, Self());

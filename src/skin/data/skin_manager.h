@@ -109,6 +109,8 @@ class TSkinManager {
   TConstantSkinData ConstData;
   bool SkinIsPacked = false;
   bool SkinRemoving() const { return FSkinRemoving; }
+  // Set from the start of the destructor: controls forget such a manager.
+  bool Destroying() const { return FDestroying; }
   bool NoAutoUpdate() const { return FNoAutoUpdate; }
   bool GlobalHookInstalled = false;
   TShadowTemplates Shadows;  // ShdaTemplate, ShdiTemplate, FormShadowSize
@@ -222,6 +224,7 @@ class TSkinManager {
   TSkScrollBarsSupport FScrollsOptions;
   TSkOptions FOptions;
   bool FSkinRemoving = false;
+  bool FDestroying = false;
   bool FNoAutoUpdate = false;
   bool FPreviewMode = false;
   bool FPreviewPending = false;

@@ -39,6 +39,8 @@ class ISkinableMenus {
   virtual void InitItems(bool active) = 0;
   // Frees the pictures of the open popups (the menu loop has ended).
   virtual void ClearMenuInfos() = 0;
+  // A new skin is applied: the frame width is taken from it again.
+  virtual void ForgetBorderWidth() = 0;
 
   std::int32_t Margin() const { return FMargin; }
   void SetMargin(std::int32_t value) { FMargin = value; }

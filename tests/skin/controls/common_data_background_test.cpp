@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "paint/bitmap_gdi_win.h"
 #include "skin/controls/core/bg_request.h"
+#include "skin/controls/core/common_data_ops.h"
 #include "skinned_test_controls.h"
 #include "ui/panel.h"
 
@@ -216,6 +218,74 @@ TEST_F(Background, PleaseDrawCopiesTheCacheOrFillsTheColourIntoTheAskersContext)
   EXPECT_EQ(request.BgType, btCache);
   EXPECT_EQ(target.Pixel(3, 2) & 0xFFFFFF, form->Cache().Pixel(23, 12) & 0xFFFFFF);
   EXPECT_EQ(target.Pixel(7, 7) & 0xFFFFFF, form->Cache().Pixel(27, 17) & 0xFFFFFF);
+}
+
+TEST_F(Background, ATranslucentControlAnswersAStalePictureAndPreparesOnlyAMissingOne) {
+  skin.Section(u"FORM", kFormColor);
+  skin.Section(u"GLASS", 0x0000FF00, 50);
+  skin.Section(u"INNER", 0x000000FF, 100);
+  Tree tree(skin, true);
+  TSkinCommonData& glass = tree.panel->Data();
+  ASSERT_EQ(Ask(*tree.panel).BgType, btCache) << "the first question paints the missing picture";
+  ASSERT_EQ(tree.panel->Painted, 1);
+
+  glass.BGChanged = true;  // the picture is stale, not missing
+  const TSkBgRequest stale = Ask(*tree.panel);
+  EXPECT_EQ(stale.BgType, btCache);
+  EXPECT_EQ(stale.Bmp, glass.FCacheBmp.get());
+  EXPECT_EQ(tree.panel->Painted, 1) << "a stale picture is answered as it is";
+  EXPECT_FALSE(glass.FUpdating) << "and does not hold the children back";
+}
+
+TEST_F(Background, ACustomColouredControlAskedToDrawDrawsItsPicture) {
+  const std::int32_t s = skin.Section(u"FORM", kFormColor);
+  skin.Texture(s, paint::MakeRect(0, 0, 16, 16));
+  auto form = ui::MakeOwned<Form>(u"FORM");
+  form->SetBounds(0, 0, 50, 40);
+  form->SetColor(0x00445566);
+  form->Data().Loaded();
+  form->Data().SetCustomColor(true);
+
+  paint::TBitmap32 target(8, 8);
+  const paint::TBitmapDC dc(target);
+  TSkBgRequest request;
+  request.DC = dc.get();
+  request.R = RECT{0, 0, 8, 8};
+  request.Offset = POINT{20, 10};
+  RequestParentBackground(request, *form, true);
+  paint::TBitmapDC::Flush();
+  EXPECT_EQ(request.BgType, btCache);
+  EXPECT_EQ(target.Pixel(3, 2) & 0xFFFFFF, form->Cache().Pixel(23, 12) & 0xFFFFFF) << "its picture, not its colour";
+}
+
+// The colour a control shows through: the more transparent its section, the
+// more of its parent's colour.
+TEST_F(Background, TheBackgroundColourLeansTowardTheParentAsTransparencyGrows) {
+  struct Row {
+    std::int32_t transparency;
+    TColor expected;
+    const char* why;
+  };
+  const Row rows[] = {
+      {0, 0x00000000, "opaque: the section's colour"},
+      {25, 0x003F3F3F, "a quarter of the parent's white"},
+      {75, 0x00BFBFBF, "three quarters of the parent's white"},
+      {100, 0x00FFFFFF, "see-through: the parent's colour"},
+  };
+  skin.Section(u"FORM", kFormColor);
+  const std::int32_t section = skin.Section(u"GLASS", 0x00000000);
+  auto form = ui::MakeOwned<Form>(u"FORM");
+  form->SetBounds(0, 0, 40, 40);
+  form->SetColor(0x00FFFFFF);
+  Panel& glass = form->Add<Panel>(u"GLASS", 51, false);
+  glass.SetBounds(0, 0, 20, 20);
+  glass.SetParent(form.get());
+  form->Data().Loaded();
+  glass.Data().Loaded();
+  for (const Row& r : rows) {
+    skin.At(section).Props[0].Transparency = r.transparency;
+    EXPECT_EQ(paint::ResolveColor(BgColor(glass.Data(), 0)) & 0xFFFFFF, r.expected) << r.why;
+  }
 }
 
 }  // namespace

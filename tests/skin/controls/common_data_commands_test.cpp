@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "skin/controls/core/font_owner.h"
+#include "skin/controls/provider/window_system.h"
 #include "skinned_test_controls.h"
 #include "ui/edit.h"
 #include "ui/label.h"
@@ -115,7 +116,7 @@ TEST_F(Commands, RemovingTheSkinGivesAnEditTheSystemColoursBackUnlessItKeepsItsO
   EXPECT_TRUE(edit.Data().Skinned());
 }
 
-TEST_F(Commands, SettingTheSectionStoresItUpperCasedAndTheSameValueDoesNothing) {
+TEST_F(Commands, SettingTheSectionStoresItUpperCasedAndTheSameStoredValueDoesNothing) {
   skin.Section(u"FORM", 0x00101010);
   skin.Section(u"BUTTON", 0x00202020);
   auto form = ui::MakeOwned<Form>(u"FORM");
@@ -137,12 +138,16 @@ TEST_F(Commands, SettingTheSectionStoresItUpperCasedAndTheSameValueDoesNothing) 
   box.Commands.clear();
   child.Commands.clear();
   box.Data().BGChanged = false;
-  for (std::u16string_view same : {u"BUTTON", u"button"}) {
-    box.Data().SetSkinSection(same);
-    EXPECT_TRUE(box.Commands.empty());
-    EXPECT_TRUE(child.Commands.empty());
-    EXPECT_FALSE(box.Data().BGChanged) << "nothing to repaint";
-  }
+  box.Data().SetSkinSection(u"BUTTON");
+  EXPECT_TRUE(box.Commands.empty());
+  EXPECT_TRUE(child.Commands.empty());
+  EXPECT_FALSE(box.Data().BGChanged) << "nothing to repaint";
+  // The stored value is compared with its letter case: another spelling of
+  // the same section is set again.
+  box.Data().SetSkinSection(u"button");
+  EXPECT_EQ(box.Data().SkinSection(), u"BUTTON");
+  EXPECT_EQ(CountOf(box.Commands, scRefreshSkin), 1u);
+  EXPECT_EQ(CountOf(child.Commands, scBgChanged), 1u);
 
   // Through the command, and to a section the skin lacks.
   const std::u16string none = u"nothing";
@@ -153,7 +158,7 @@ TEST_F(Commands, SettingTheSectionStoresItUpperCasedAndTheSameValueDoesNothing) 
   EXPECT_EQ(Command(box, scSetSection, 0), 0);
 }
 
-TEST_F(Commands, UpdatesNestAndOnlyTheOutermostEndRepaints) {
+TEST_F(Commands, UpdatesNestAndOnlyTheOutermostEndTellsTheControl) {
   skin.Section(u"FORM", 0x00101010);
   auto form = ui::MakeOwned<Form>(u"FORM");
   form->SetBounds(0, 0, 30, 30);
@@ -167,11 +172,17 @@ TEST_F(Commands, UpdatesNestAndOnlyTheOutermostEndRepaints) {
   EXPECT_EQ(CountOf(form->Commands, scBeginUpdate), 2u);
   EXPECT_EQ(Command(*form, scIsNotReady), 1) << "children wait while it updates";
 
+  // Every end lets the control paint again (the updating flag and its state
+  // bit go at once), but only the outermost end sends the end command.
   data.BGChanged = false;
   data.EndUpdate(true);
-  EXPECT_TRUE(data.FUpdating) << "the inner end leaves the outer update running";
+  EXPECT_FALSE(data.FUpdating);
+  EXPECT_FALSE(data.CtrlSkinState & kCtrlInUpdate);
+  EXPECT_EQ(data.FUpdateCount, 1);
   EXPECT_EQ(CountOf(form->Commands, scEndUpdate), 0u);
-  EXPECT_FALSE(data.BGChanged);
+  EXPECT_TRUE(data.BGChanged) << "repainted as asked";
+
+  data.BGChanged = false;
 
   data.EndUpdate(true);
   EXPECT_FALSE(data.FUpdating);
@@ -196,6 +207,25 @@ class OpaqueBox : public Box {
   using Box::Box;
   bool Opaque() const override { return true; }
 };
+
+TEST_F(Commands, AManagerFreedBeforeItsControlsIsForgotten) {
+  skin.Section(u"FORM", 0x00101010);
+  auto form = ui::MakeOwned<Form>(u"FORM");
+  form->SetBounds(0, 0, 30, 30);
+  form->Data().Loaded();
+  // Reached by broadcasts as a form with a provider is.
+  const TSkinWindowSystemInstallation windows;
+  InstalledWindowSystem()->RegisterProviderForm(*form);
+  auto second = std::make_unique<TSkinManager>();
+  second->Skin = skin.manager.Skin;
+  form->Data().SetSkinManager(second.get());
+  ASSERT_EQ(form->Data().SkinManager(), second.get());
+
+  second.reset();
+  InstalledWindowSystem()->UnregisterProviderForm(*form);
+  EXPECT_FALSE(form->Data().ManagerStored()) << "no pointer to the freed manager is kept";
+  EXPECT_EQ(form->Data().SkinManager(), &skin.manager) << "the default manager stands in";
+}
 
 TEST_F(Commands, CopyingTheCacheLeavesOutWindowlessChildren) {
   skin.Section(u"FORM", 0x000000FF);

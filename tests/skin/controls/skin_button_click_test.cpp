@@ -52,6 +52,14 @@ TEST_F(ButtonClick, EveryWayOfClickingCallsOnClickExactlyOnce) {
   EXPECT_TRUE(form->DialogKey(b, VK_RETURN));
   EXPECT_EQ(clicks, 4) << "Enter while focused";
   EXPECT_FALSE(b.SkinData().FUpdating);
+
+  // Neither hot nor pressed, a default button shows the default look.
+  b.SetDefault(true);
+  SetFocus(form->Handle());
+  MoveMouse(*panel, 200, 90);
+  EXPECT_EQ(b.CurrentState(), kButtonDefault);
+  b.SetDefault(false);
+  EXPECT_EQ(b.CurrentState(), kButtonNormal);
 }
 
 TEST_F(ButtonClick, APressThatLeavesTheButtonNeitherShowsPushedNorClicks) {

@@ -96,6 +96,59 @@ TEST_F(SkinEditTest, FocusSwitchesToTheHotFrameAndThePlatformPaintsTheTextInTheS
   EXPECT_EQ(Red(cache.Pixel(0, 10)), 8 * 4) << "back to the normal frame";
 }
 
+// Reached with Tab, the edit box glows as under the mouse, so that the focus
+// shows; Tab on takes the glow away.
+TEST_F(SkinEditTest, TabbingIntoTheEditShowsItsGlowAndTabbingOnHidesIt) {
+  skin.At(edit).GlowCount = 1;
+  const std::int32_t mask = skin.Image(paint::MakeRect(0, 0, 24, 24), itGlow);
+  TSkinMaskData& m = skin.manager.Skin.ma[static_cast<std::size_t>(mask)];
+  m.PropertyName = u"GLOW0";
+  m.ClassName = u"EDIT";
+  m.SkinIndex = edit;
+  m.WL = m.WT = m.WR = m.WB = 6;
+  TSkinEffects effects = skin.manager.Effects();
+  effects.AllowAnimation = false;
+  skin.manager.SetEffects(effects);
+  ShownForm shown(skin, 200, 100);
+  TSkinEdit& e = MakeEdit(shown, 10, 20, u"306084");
+  TSkinEdit& other = MakeEdit(shown, 10, 60, u"");
+  shown.Show();
+  other.SetFocus();
+  ASSERT_LT(e.SkinData().GlowID, 0);
+
+  ASSERT_TRUE(shown.form->DialogKey(other, VK_TAB));
+  ASSERT_EQ(GetFocus(), e.Handle());
+  EXPECT_GE(e.SkinData().GlowID, 0) << "the focused edit glows";
+  ASSERT_TRUE(shown.form->DialogKey(e, VK_TAB));
+  EXPECT_LT(e.SkinData().GlowID, 0) << "and stops when the focus leaves";
+}
+
+// Printed into a picture of its whole window (as the window effects do), the
+// edit's text area lands inside its frame, with or without the frame.
+TEST_F(SkinEditTest, PrintingPutsTheTextAreaInsideTheFrameWithOrWithoutIt) {
+  ShownForm shown(skin, 200, 100);
+  TSkinEdit& e = MakeEdit(shown, 10, 20, u"");
+  TSkinEdit& other = MakeEdit(shown, 10, 60, u"");
+  shown.Show();
+  other.SetFocus();
+  UpdateWindow(e.Handle());
+  const int b = e.FrameWidth();
+  ASSERT_GT(b, 0);
+  constexpr paint::TColor kMarker = 0x00FF00FF;
+  for (const LPARAM flags : {LPARAM{PRF_CLIENT}, LPARAM{PRF_CLIENT | PRF_NONCLIENT}}) {
+    TBitmapDc print(120, 21, kMarker);
+    SendMessageW(e.Handle(), WM_PRINT, reinterpret_cast<WPARAM>(print.Dc()), flags);
+    GdiFlush();
+    const paint::TBitmap32& cache = *e.SkinData().FCacheBmp;
+    EXPECT_EQ(print.At(b + 3, b + 3), ColorAt(cache, b + 3, b + 3)) << "the text area at its place, flags " << flags;
+    if (flags == PRF_CLIENT) {
+      EXPECT_EQ(print.At(0, 0), kMarker) << "without the frame its place is left alone";
+    } else {
+      EXPECT_EQ(print.At(0, 10), ColorAt(cache, 0, 10)) << "with it, the frame";
+    }
+  }
+}
+
 TEST_F(SkinEditTest, PasswordEditShowsOneBlackCirclePerCharacter) {
   ShownForm shown(skin, 200, 100);
   TSkinEdit& secret = MakeEdit(shown, 10, 20, u"abc");

@@ -215,6 +215,7 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
   bool in_list = false, answers_skinned = false, answers_adapter = false, has_region = false;
   std::size_t adapters_while_open = 0, infos_while_open = 0;
   COLORREF frame = CLR_INVALID, painted_over = CLR_INVALID, after_ncpaint = CLR_INVALID;
+  RECT kept_box{};
   OpenAndClose(f.menu, [&] {
     window = ShownMenuWindow();
     if (!window) return;
@@ -241,6 +242,12 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
     painted_over = GetPixel(dc.get(), 1, middle);
     SendMessageW(window, WM_NCPAINT, 1, 0);
     after_ncpaint = GetPixel(dc.get(), 1, middle);
+    // A window whose size did not change keeps the region it has: the frame
+    // painting does not set it again (which would repaint the window each time).
+    SetWindowRgn(window, CreateRectRgn(0, 0, 5, 5), FALSE);
+    SendMessageW(window, WM_NCPAINT, 1, 0);
+    const platform::UniqueRegion kept(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(window, kept.get()) != ERROR) GetRgnBox(kept.get(), &kept_box);
   });
   ASSERT_NE(window, nullptr) << "the menu was shown";
   EXPECT_EQ(adapters_while_open, 1u) << "one adapter for the one menu window";
@@ -252,6 +259,7 @@ TEST(SkinMenus, MenuWindowMadeByTheSystemGetsTheHooksAdapterAndFrameAndIsRelease
   EXPECT_EQ(frame, 0x00336699u) << "the frame comes from the MAINMENU picture";
   EXPECT_EQ(painted_over, 0u);
   EXPECT_EQ(after_ncpaint, 0x00336699u) << "the adapter redraws the frame after the system's painting";
+  EXPECT_EQ(kept_box.right, 5) << "the region is not set again while the window keeps its size";
 
   EXPECT_EQ(hook.MenuWindowCount(), 0u) << "released when its window is destroyed";
   EXPECT_TRUE(hook.HookedWindows().empty());

@@ -127,7 +127,15 @@ TEST(WindowCreationHook, MenuWindowAdaptersLiveWithTheirWindowsAndGoWithTheHook)
   EXPECT_FALSE(RegionWanted(second.get())) << "a hidden window's region has not changed";
   ShowWindow(second.get(), SW_SHOWNOACTIVATE);
   SkinCommand(second.get(), scMenuRegionChanged);
-  EXPECT_TRUE(RegionWanted(second.get())) << "a shown window takes its region anew";
+  // Setting the region repaints the window: asked before every frame, it is
+  // set again only for a window whose size is not the one it was made for.
+  EXPECT_FALSE(RegionWanted(second.get())) << "a shown window of the same size keeps its region";
+  RECT r{};
+  GetWindowRect(second.get(), &r);
+  SetWindowPos(second.get(), nullptr, 0, 0, r.right - r.left + 10, r.bottom - r.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SkinCommand(second.get(), scMenuRegionChanged);
+  EXPECT_TRUE(RegionWanted(second.get())) << "a shown window of another size takes its region anew";
   EXPECT_FALSE(RegionWanted(second.get()));
 
   process.manager.SetActive(false);

@@ -36,6 +36,8 @@ void PrepareSkin(TSkinCommonData& data) {
 
 void RemoveSkin(TSkinCommonData& data) {
   StopAnimation(data);
+  // A manager that is going away must not be reached through the data later.
+  if (data.FSkinManager != nullptr && data.FSkinManager->Destroying()) data.FSkinManager = nullptr;
   data.BorderIndex = data.SkinIndex = data.Texture = data.HotTexture = -1;
   data.FUpdating = true;
   EmptyCache(data);

@@ -91,7 +91,9 @@ HWND TSkinCommonData::OwnerHandle() const {
 
 bool TSkinCommonData::Skinned(bool checkSkinActive) const {
   const TSkinManager* manager = SkinManager();
-  if (manager == nullptr || manager->SkinRemoving() || !manager->IsValidSkinIndex(SkinIndex)) return false;
+  if (manager == nullptr || manager->SkinRemoving() || manager->Destroying() || !manager->IsValidSkinIndex(SkinIndex)) {
+    return false;
+  }
   if (OwnerDestroying()) return false;
   return !checkSkinActive || manager->Skin.CommonSkinData.Active;
 }
@@ -170,11 +172,14 @@ void TSkinCommonData::BeginUpdate() {
 }
 
 void TSkinCommonData::EndUpdate(bool repaint) {
+  // Every end lets the control paint again; only the outermost tells it the
+  // update is over.
   FUpdateCount = std::max(0, FUpdateCount - 1);
-  if (FUpdateCount > 0) return;
   FUpdating = false;
   CtrlSkinState &= static_cast<std::uint16_t>(~kCtrlInUpdate);
-  if (ui::TControl* target = Target()) PerformSkinCommand(*target, scEndUpdate);
+  if (FUpdateCount == 0) {
+    if (ui::TControl* target = Target()) PerformSkinCommand(*target, scEndUpdate);
+  }
   if (repaint) Invalidate(true);
 }
 
@@ -193,8 +198,7 @@ bool TSkinCommonData::NeedsCache() const {
 
 bool TSkinCommonData::CacheValid() const {
   const ui::TControl* target = Target();
-  return !BGChanged && FCacheBmp != nullptr && !FCacheBmp->Empty() && target != nullptr &&
-         FCacheBmp->Width() == target->Width() && FCacheBmp->Height() == target->Height();
+  return !BGChanged && target != nullptr && CacheFits(*this, target->Width(), target->Height()) && !FCacheBmp->Empty();
 }
 
 bool TSkinCommonData::RepaintIfMoved() const {
@@ -209,10 +213,11 @@ bool TSkinCommonData::RepaintIfMoved() const {
 
 void TSkinCommonData::SetSkinSection(std::u16string_view value) {
   // Names are kept upper-cased: "button" is the section already set as "BUTTON".
-  std::u16string upper = platform::AsciiUpperCopy(value);
-  if (upper == FSkinSection) return;
+  // The stored (upper-cased) name is compared as it is: "button" where
+  // "BUTTON" is stored is set again, and stored upper-cased.
+  if (value == FSkinSection) return;
   UpdateGlow(*this, false, false);
-  FSkinSection = std::move(upper);
+  FSkinSection = platform::AsciiUpperCopy(value);
   UpdateIndexes(true);
   ApplySectionChange();
 }

@@ -59,12 +59,13 @@ class TBgAnswer {
 
 void TBgAnswer::Answer(std::int32_t state) {
   const ui::TControl* target = data_.Target();
-  if (!data_.Skinned() || data_.FCustomColor) {
-    AnswerColor(target ? paint::ResolveColor(target->Color()) : ui::clBtnFace);
+  // Asked to draw, a skinned control draws its picture, its own colour or not.
+  if (q_.PleaseDraw && data_.Skinned()) {
+    AnswerWhenPleaseDraw(state);
     return;
   }
-  if (q_.PleaseDraw) {
-    AnswerWhenPleaseDraw(state);
+  if (!data_.Skinned() || data_.FCustomColor) {
+    AnswerColor(target ? paint::ResolveColor(target->Color()) : ui::clBtnFace);
     return;
   }
   const TSkinGeneralData& section = *data_.Section();
@@ -139,10 +140,11 @@ void TBgAnswer::AnswerTranslucent() {
     AnswerColor(paint::kKeyColor);
     return;
   }
-  if (!data_.CacheValid()) {
+  // Only a picture that does not exist yet holds the children back; a stale
+  // one is answered as it is.
+  if (data_.FCacheBmp->Empty()) {
     Prepare();
-    if (!data_.CacheValid()) {
-      // Children wait until this control's picture exists.
+    if (data_.FCacheBmp->Empty()) {
       data_.FUpdating = true;
       q_.BgType = btForbidden;
       return;
@@ -173,8 +175,8 @@ void TBgAnswer::AnswerOpaque(std::int32_t state, const TSkinGeneralData& section
   }
   q_.Color = manager->GetGlobalColor();
   const ui::TControl* target = data_.Target();
-  const bool fits = data_.FCacheBmp && !data_.FCacheBmp->Empty() && target != nullptr &&
-                    data_.FCacheBmp->Width() == target->Width() && data_.FCacheBmp->Height() == target->Height();
+  const bool fits =
+      target != nullptr && CacheFits(data_, target->Width(), target->Height()) && !data_.FCacheBmp->Empty();
   if (!fits) {
     data_.BGChanged = true;
     data_.FCacheBmp = std::make_unique<paint::TBitmap32>();

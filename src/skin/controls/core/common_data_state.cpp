@@ -62,7 +62,8 @@ TColor BgColor(const TSkinCommonData& data, std::int32_t state) {
   if (t <= 0) return own;
   const TColor parent = ParentShownColor(data);
   if (t >= 100) return parent;
-  return paint::MixColors(paint::ResolveColor(own), paint::ResolveColor(parent), t / 100.0);
+  // T percent of what lies behind shows through, as in the answer to children.
+  return paint::MixColors(paint::ResolveColor(parent), paint::ResolveColor(own), t / 100.0);
 }
 
 void SyncControlColors(TSkinCommonData& data, bool invalidate) {

@@ -79,10 +79,16 @@ void FocusChanged(TSkinCommonData& data, bool focused) {
   data.BGChanged = true;
   data.FFocused = focused;
   if (!IsStateColorClass(data.COC)) return;
+  // An edit box reached by the keyboard glows as one under the mouse does,
+  // so that the focus shows; it stops glowing when it loses the focus unless
+  // the mouse is still over it.
+  const bool glows = !IsNoGlowClass(data.COC);
   if (focused) {
     if (data.Section()->States >= 2) SetHotLook(data, true);
+    if (glows) UpdateGlow(data, true, data.SkinManager()->Effects().AllowAnimation);
   } else {
     if (!ShouldBeHot(data)) SetHotLook(data, false);
+    if (glows && !data.FMouseAbove) UpdateGlow(data, false, true);
     windowed->Invalidate();
   }
 }

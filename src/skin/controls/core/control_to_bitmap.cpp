@@ -34,9 +34,9 @@ void PrintControl(HDC dc, ui::TControl& control) {
   const auto target = reinterpret_cast<WPARAM>(dc);
   try {
     if (!control.IsWindowed() || IsSkinCommandTrue(&control, scIsSkinned)) {
-      SendSkinCommandTo(&control, scSetPrintDC, static_cast<LPARAM>(target));
+      Send<scSetPrintDC>(&control, dc);
       control.Perform(WM_PRINT, target, kPrintFlags);
-      SendSkinCommandTo(&control, scSetPrintDC, 0);
+      Send<scSetPrintDC>(&control, nullptr);
     } else {
       control.Perform(WM_PRINT, target, kPrintFlags);
     }

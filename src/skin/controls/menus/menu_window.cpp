@@ -24,10 +24,18 @@ void TSkMnuWnd::Redraw() {
   if (!FDestroyed) RedrawWindow(FCtrlHandle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
+std::pair<int, int> TSkMnuWnd::WindowSize() const {
+  RECT r{};
+  GetWindowRect(FCtrlHandle, &r);
+  return {r.right - r.left, r.bottom - r.top};
+}
+
 bool TSkMnuWnd::MenuCommand(ui::TMessage& message) {
-  switch ((message.WParam >> 16) & 0xFFFF) {
+  switch (CommandOf(message)) {
     case scMenuRegionChanged:
-      if (IsWindowVisible(FCtrlHandle)) RegionChanged = true;
+      // The region follows the window's size: asked before every frame, it
+      // is taken anew only when the size is not the one it was made for.
+      if (IsWindowVisible(FCtrlHandle) && WindowSize() != RegionSize) RegionChanged = true;
       message.Result = 0;
       return true;
     case scSetUpdating:
@@ -37,6 +45,7 @@ bool TSkMnuWnd::MenuCommand(ui::TMessage& message) {
         *set_region = RegionChanged || !RegionSet;
         RegionChanged = false;
         RegionSet = true;
+        RegionSize = WindowSize();
       }
       message.Result = 0;
       return true;

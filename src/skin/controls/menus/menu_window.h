@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <utility>
 
 #include "skin/controls/adapters/adapter_scroll.h"
 #include "skin/data/broadcast.h"
@@ -18,9 +19,6 @@
 namespace vorlan::skin {
 
 inline constexpr std::u16string_view kMenuWindowSection = u"MAINMENU";
-
-// Asks a popup window to take its region anew before its frame is drawn.
-inline constexpr TSkinCommand scMenuRegionChanged = static_cast<TSkinCommand>(14);
 
 class TSkMnuWnd : public TSkScrollWnd, public ISkinForeignWindow {
  public:
@@ -43,7 +41,8 @@ class TSkMnuWnd : public TSkScrollWnd, public ISkinForeignWindow {
 
   // Set by command 14 while the window is visible: the region must be set anew.
   bool RegionChanged = false;
-  bool RegionSet = false;  // the painter has given the window its region
+  bool RegionSet = false;                  // the painter has given the window its region
+  std::pair<int, int> RegionSize{-1, -1};  // the window size that region was made for
 
   // ISkinForeignWindow
   bool IsVisible() const override;
@@ -57,6 +56,7 @@ class TSkMnuWnd : public TSkScrollWnd, public ISkinForeignWindow {
 
  private:
   bool MenuCommand(ui::TMessage& message);
+  std::pair<int, int> WindowSize() const;
 
   TReleased released_;
   TWindowHandler draw_frame_;

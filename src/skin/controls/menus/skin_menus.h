@@ -47,6 +47,7 @@ class TSkinableMenus : public ISkinableMenus {
   // Walks the components of every form and hooks (or unhooks) their menus.
   void InitItems(bool active) override;
   void ClearMenuInfos() override;
+  void ForgetBorderWidth() override { FSkinBorderWidth = -1; }
   void HookPopupMenu(ui::TPopupMenu& menu, bool active);
   void HookItem(ui::TMenuItem& item, bool active);
 

@@ -86,6 +86,8 @@ void TSkinButton::SetWordWrap(bool value) {
   FCommonData->Invalidate();
 }
 
+void TSkinButton::DefaultChanged() { FCommonData->Invalidate(); }
+
 void TSkinButton::SetButtonStyle(bool isDefault) {
   IsFocused = isDefault;
   FCommonData->Invalidate();
@@ -100,7 +102,7 @@ std::int32_t TSkinButton::CurrentState() const {
   if (pushed && (data.FMouseAbove || !FMouseClicked || ManagerTurnsHoverOff(data))) return kButtonPressed;
   if (FDown || DroppedDown) return kButtonPressed;
   if (ShouldBeHot(data)) return kButtonHot;
-  return kButtonNormal;
+  return Default() ? kButtonDefault : kButtonNormal;
 }
 
 // ---- messages ----

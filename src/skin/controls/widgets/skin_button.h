@@ -78,6 +78,7 @@ class TSkinButton : public TSkinnedControl<ui::TButton> {
   void SetParent(ui::TWinControl* parent) override;
 
  protected:
+  void DefaultChanged() override;
   void CreateParams(ui::TCreateParams& params) override;
   void WndProc(ui::TMessage& message) override;
 

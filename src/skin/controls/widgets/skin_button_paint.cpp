@@ -130,7 +130,9 @@ void TSkinButton::DrawFocusMark(std::int32_t /*state*/) {
 
 void TSkinButton::ApplyRegion() {
   if (!FRegion || !HandleAllocated()) return;
-  SetWindowRgn(Handle(), FRegion.release(), FRegionRedraw ? TRUE : FALSE);
+  // The system owns the region only once it has taken it.
+  if (SetWindowRgn(Handle(), FRegion.get(), FRegionRedraw ? TRUE : FALSE) == 0) return;
+  static_cast<void>(FRegion.release());
   FRegionRedraw = false;
 }
 

@@ -219,17 +219,19 @@ void TSkinEdit::WndProc(ui::TMessage& message) {
       const auto dc = reinterpret_cast<HDC>(message.WParam);
       data.FUpdating = false;
       PrepareCache();
+      // The context is the whole window's: the client lies inside the frame,
+      // which is drawn first when asked for and kept out of otherwise.
+      const int b = FrameWidth();
+      const platform::SavedDcState saved(dc);
       if ((message.LParam & PRF_NONCLIENT) != 0) {
         PaintFrame(dc);
-        const int b = FrameWidth();
-        const platform::SavedDcState saved(dc);
-        POINT origin{};
-        GetViewportOrgEx(dc, &origin);
-        SetViewportOrgEx(dc, origin.x + b, origin.y + b, nullptr);
-        PaintClient(dc);
       } else {
-        PaintClient(dc);
+        IntersectClipRect(dc, b, b, Width() - b, Height() - b);
       }
+      POINT origin{};
+      GetViewportOrgEx(dc, &origin);
+      SetViewportOrgEx(dc, origin.x + b, origin.y + b, nullptr);
+      PaintClient(dc);
       return;
     }
     case WM_PRINTCLIENT:
