@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "skin/controls/hooks/import_redirect.h"
 #include "skin_button_fixture.h"
 #include "skin_test_controls.h"
 
@@ -13,6 +16,11 @@ class ButtonClick : public ButtonFixture {
     b.OnClick = [this](ui::TObject&) { ++clicks; };
     Show();
     return b;
+  }
+  // Runs a fade of the button to its end.
+  void PlayOut() {
+    TSkinCommonData& d = button->SkinData();
+    for (int tick = 0; tick < 50 && AnimationRunning(d); ++tick) d.AnimTimer->Tick();
   }
   bool Pushed() const { return (SendMessageW(button->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
   std::uint32_t Face() { return Picture().Pixel(3, 3) & 0x00FFFFFFu; }
@@ -52,6 +60,75 @@ TEST_F(ButtonClick, EveryWayOfClickingCallsOnClickExactlyOnce) {
   EXPECT_TRUE(form->DialogKey(b, VK_RETURN));
   EXPECT_EQ(clicks, 4) << "Enter while focused";
   EXPECT_FALSE(b.SkinData().FUpdating);
+}
+
+// What the button shows while the program waits after a release: every
+// Sleep of the process goes through here while a probe lives.
+struct PauseProbe {
+  explicit PauseProbe(HWND button) : redirect(SystemFunction(L"kernel32.dll", "Sleep"), AnyFunction(&Probe)) {
+    watched = button;
+    original = redirect.Original();
+    seen.clear();
+  }
+  static void WINAPI Probe(DWORD ms) {
+    const platform::WindowDc dc(watched);
+    seen.push_back({ms, GetPixel(dc.get(), 3, 3)});
+    TypedFunction<void(WINAPI*)(DWORD)>(original)(ms);
+  }
+  struct Pause {
+    DWORD Ms;
+    COLORREF Shown;
+  };
+  static inline std::vector<Pause> seen;
+  static inline HWND watched = nullptr;
+  static inline TAnyFunction original = nullptr;
+  TImportRedirect redirect;
+};
+
+TEST_F(ButtonClick, AReleaseKeepsThePressedLookOnTheScreenForThirtyMilliseconds) {
+  struct Row {
+    const char* why;
+    bool pressFadeEnded;
+  } rows[] = {{"released while the fade to pressed still runs", false}, {"released after that fade", true}};
+  for (const Row& r : rows) {
+    TSkinButton& b = Make();
+    MoveMouse(b, 10, 10);
+    PlayOut();
+    Press(10, 10);
+    ASSERT_TRUE(AnimationRunning(b.SkinData())) << r.why;
+    if (r.pressFadeEnded) PlayOut();
+    {
+      const PauseProbe probe(b.Handle());
+      Release(10, 10);
+    }
+    ASSERT_EQ(PauseProbe::seen.size(), 1u) << r.why << ": one pause";
+    EXPECT_EQ(PauseProbe::seen[0].Ms, 30u) << r.why;
+    EXPECT_EQ(PauseProbe::seen[0].Shown, Look(kButtonPressed)) << r.why << ": the pressed look during the pause";
+    EXPECT_TRUE(AnimationRunning(b.SkinData())) << r.why << ": then the fade back to hot";
+    clicks = 0;
+  }
+}
+
+TEST_F(ButtonClick, OnlyAReleaseOverTheButtonFadesItBackToHotWithItsGlow) {
+  GiveTheButtonAGlow();
+  struct Row {
+    const char* why;
+    int releaseY;
+    bool over;
+  } rows[] = {{"released over the button", 10, true}, {"moved off while held, released below it", 60, false}};
+  for (const Row& r : rows) {
+    TSkinButton& b = Make();
+    RealMouseTo(10, 10);
+    RealMouse(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(Pushed()) << r.why;
+    RealMouseTo(10, r.releaseY);
+    RealMouse(MOUSEEVENTF_LEFTUP);
+    PlayOut();
+    EXPECT_EQ(clicks, r.over ? 1 : 0) << r.why;
+    EXPECT_EQ(b.SkinData().FMouseAbove, r.over) << r.why;
+    EXPECT_EQ(LiveGlowCount(), r.over ? 1u : 0u) << r.why << ": the hot look's glow";
+    clicks = 0;
+  }
 }
 
 TEST_F(ButtonClick, APressThatLeavesTheButtonNeitherShowsPushedNorClicks) {

@@ -16,18 +16,7 @@ bool Same(const paint::TBitmap32& a, const paint::TBitmap32& b) {
   return true;
 }
 
-class ButtonFade : public ButtonFixture {
- protected:
-  void GiveTheButtonAGlow() {
-    skin.At(buttonSection).GlowCount = 1;
-    const std::int32_t mask = skin.Image(paint::MakeRect(0, 0, 12, 12), itGlow);
-    TSkinMaskData& m = skin.manager.Skin.ma[static_cast<std::size_t>(mask)];
-    m.PropertyName = u"GLOW0";
-    m.SkinIndex = buttonSection;
-    m.WL = m.WT = m.WR = m.WB = 4;
-  }
-  void TearDown() override { DestroyAllGlows(); }
-};
+using ButtonFade = ButtonFixture;
 
 TEST_F(ButtonFade, HoverFadesToTheHotPictureTickByTickAndLeavingFadesBack) {
   GiveTheButtonAGlow();

@@ -149,6 +149,24 @@ TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
   EXPECT_EQ(menu.Item(u"skIN"), nullptr);
   ui::TMenuItem* close = menu.Item(u"skIC");
   ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(close->Enabled());
+
+  // The window's own system menu greys its close item: the skinned menu and
+  // the close button follow it.
+  const HMENU own = GetSystemMenu(f.Window(), FALSE);
+  ASSERT_NE(own, nullptr);
+  EnableMenuItem(own, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  menu.Generate();
+  ASSERT_NE(menu.Item(u"skIC"), nullptr);
+  EXPECT_FALSE(menu.Item(u"skIC")->Enabled());
+  const LPARAM onClose = At(f.Window(), Centre(f.Provider().ButtonClose.Rect));
+  EXPECT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, onClose), HTCAPTION);
+  EnableMenuItem(own, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+  menu.Generate();
+  close = menu.Item(u"skIC");
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(close->Enabled());
+  EXPECT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, onClose), HTCLOSE);
   EXPECT_EQ(menu.Menu().Name().rfind(u"skSysMenu", 0), 0u);
   close->Click();
   EXPECT_EQ(closes, 1) << "Close sends SC_CLOSE";
