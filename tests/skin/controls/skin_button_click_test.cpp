@@ -62,6 +62,22 @@ TEST_F(ButtonClick, EveryWayOfClickingCallsOnClickExactlyOnce) {
   EXPECT_FALSE(b.SkinData().FUpdating);
 }
 
+TEST_F(ButtonClick, SpaceWhileAFadeRunsShowsThePressedLookAtOnce) {
+  GiveTheButtonAGlow();
+  TSkinButton& b = Make();
+  SetFocus(b.Handle());
+  MoveMouse(b, 10, 10);
+  MoveMouse(*panel, 200, 90);  // off again at once: the fade back runs
+  ASSERT_TRUE(AnimationRunning(b.SkinData()));
+  ASSERT_EQ(LiveGlowCount(), 1u);
+  SendMessageW(b.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_FALSE(AnimationRunning(b.SkinData())) << "the key press cuts the fade";
+  EXPECT_EQ(OnScreen(3, 3), Look(kButtonPressed)) << "and shows the pressed look itself";
+  EXPECT_EQ(LiveGlowCount(), 0u) << "without the glow";
+  SendMessageW(b.Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
 // What the button shows while the program waits after a release: every
 // Sleep of the process goes through here while a probe lives.
 struct PauseProbe {
