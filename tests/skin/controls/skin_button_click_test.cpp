@@ -138,6 +138,12 @@ TEST_F(ButtonClick, OnlyAReleaseOverTheButtonFadesItBackToHotWithItsGlow) {
     RealMouse(MOUSEEVENTF_LEFTDOWN);
     ASSERT_TRUE(Pushed()) << r.why;
     RealMouseTo(10, r.releaseY);
+    if (!r.over) {
+      // The system tells of the leave a moment later.
+      for (int i = 0; i < 50 && b.SkinData().FMouseAbove; ++i) Settle();
+      ASSERT_FALSE(b.SkinData().FMouseAbove) << r.why;
+      PlayOut();
+    }
     RealMouse(MOUSEEVENTF_LEFTUP);
     PlayOut();
     EXPECT_EQ(clicks, r.over ? 1 : 0) << r.why;
@@ -145,6 +151,19 @@ TEST_F(ButtonClick, OnlyAReleaseOverTheButtonFadesItBackToHotWithItsGlow) {
     EXPECT_EQ(LiveGlowCount(), r.over ? 1u : 0u) << r.why << ": the hot look's glow";
     clicks = 0;
   }
+
+  // Released outside while the fade back runs: the release cuts that fade,
+  // which was to take the glow away.
+  TSkinButton& b = Make();
+  MoveMouse(b, 10, 10);
+  PlayOut();
+  Press(10, 10);
+  MoveMouse(b, 10, 60, MK_LBUTTON);
+  SendMessageW(b.Handle(), WM_MOUSELEAVE, 0, 0);  // the system's word, the button still holding the mouse
+  ASSERT_TRUE(AnimationRunning(b.SkinData()));
+  ASSERT_EQ(LiveGlowCount(), 1u);
+  Release(10, 60);
+  EXPECT_EQ(LiveGlowCount(), 0u) << "no glow around a button the mouse has left";
 }
 
 TEST_F(ButtonClick, APressThatLeavesTheButtonNeitherShowsPushedNorClicks) {

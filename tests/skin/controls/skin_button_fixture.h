@@ -105,6 +105,10 @@ class ButtonFixture : public ::testing::Test {
     in.type = INPUT_MOUSE;
     in.mi.dwFlags = flags;
     SendInput(1, &in, sizeof(in));
+    Settle();
+  }
+  // The messages of a moment: the input's, the system's answers to it.
+  static void Settle() {
     for (int i = 0; i < 5; ++i) {
       PumpMessages();
       Sleep(10);

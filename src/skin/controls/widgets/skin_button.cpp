@@ -236,6 +236,9 @@ void TSkinButton::MouseUpLeft() {
     releasing_ = true;
     ChangeState(kButtonHot, true, aeMouseUp);
     releasing_ = false;
+  } else {
+    // A fade back cut above can no longer take the glow away.
+    UpdateGlow(data, false, false);
   }
 }
 
