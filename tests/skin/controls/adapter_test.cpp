@@ -338,6 +338,12 @@ TEST_F(ListBoxScrollTest, ArrowsAndThumbScrollTheList) {
   const POINT up = Screen(x, parts.Arrow1.Top + 2);
   Click(up);
   EXPECT_EQ(Top(), 1) << "the upper arrow scrolls back";
+  const TScrollBarLayout paged = adapter->Layout(bar);
+  ASSERT_LT(paged.Thumb.Bottom + 3, paged.Arrow2.Top);
+  Click(Screen(x, paged.Thumb.Bottom + 3));
+  EXPECT_EQ(Top(), 1 + static_cast<int>(bar.Range.Page)) << "a click on the track below the thumb scrolls a page";
+  Click(Screen(x, adapter->Layout(bar).Thumb.Top - 2));
+  EXPECT_EQ(Top(), 1) << "and above it a page back";
 
   // The thumb dragged to the track's end shows the last page.
   const TScrollBarLayout now = adapter->Layout(bar);

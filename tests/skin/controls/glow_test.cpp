@@ -190,6 +190,18 @@ TEST_F(Glow, MouseFadesTheGlowInAndOutTickByTick) {
   EXPECT_FALSE(Data().AnimTimer) << "the finished fade-out frees its timer";
 }
 
+TEST_F(Glow, AResizeHidesTheGlowUnlessItsFadeStillRuns) {
+  box->Perform(platform::CM_MOUSEENTER);
+  ASSERT_TRUE(AnimationRunning(Data()));
+  box->SetBounds(30, 40, 70, 24);
+  EXPECT_GE(Data().GlowID, 0) << "resized while the glow fades in: it stays";
+  TicksToEnd();
+  ASSERT_TRUE(Data().AnimTimer) << "the finished fade keeps its timer";
+  box->SetBounds(30, 40, 80, 24);
+  EXPECT_EQ(Data().GlowID, -1) << "resized after the fade: the glow goes";
+  EXPECT_EQ(LiveGlowCount(), 0u);
+}
+
 TEST_F(Glow, SkinChangeRemovesEveryGlow) {
   const TSkinWindowSystemInstallation installed;
   UpdateGlow(Data(), true, false);

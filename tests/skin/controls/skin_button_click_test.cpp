@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "skin/controls/hooks/import_redirect.h"
 #include "skin_button_fixture.h"
 #include "skin_test_controls.h"
 
@@ -13,6 +16,11 @@ class ButtonClick : public ButtonFixture {
     b.OnClick = [this](ui::TObject&) { ++clicks; };
     Show();
     return b;
+  }
+  // Runs a fade of the button to its end.
+  void PlayOut() {
+    TSkinCommonData& d = button->SkinData();
+    for (int tick = 0; tick < 50 && AnimationRunning(d); ++tick) d.AnimTimer->Tick();
   }
   bool Pushed() const { return (SendMessageW(button->Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0; }
   std::uint32_t Face() { return Picture().Pixel(3, 3) & 0x00FFFFFFu; }
@@ -60,6 +68,110 @@ TEST_F(ButtonClick, EveryWayOfClickingCallsOnClickExactlyOnce) {
   EXPECT_EQ(b.CurrentState(), kButtonDefault);
   b.SetDefault(false);
   EXPECT_EQ(b.CurrentState(), kButtonNormal);
+}
+
+TEST_F(ButtonClick, SpaceWhileAFadeRunsShowsThePressedLookAtOnce) {
+  GiveTheButtonAGlow();
+  TSkinButton& b = Make();
+  SetFocus(b.Handle());
+  MoveMouse(b, 10, 10);
+  MoveMouse(*panel, 200, 90);  // off again at once: the fade back runs
+  ASSERT_TRUE(AnimationRunning(b.SkinData()));
+  ASSERT_EQ(LiveGlowCount(), 1u);
+  SendMessageW(b.Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  EXPECT_FALSE(AnimationRunning(b.SkinData())) << "the key press cuts the fade";
+  EXPECT_EQ(OnScreen(3, 3), Look(kButtonPressed)) << "and shows the pressed look itself";
+  EXPECT_EQ(LiveGlowCount(), 0u) << "without the glow";
+  SendMessageW(b.Handle(), WM_KEYUP, VK_SPACE, 0);
+  EXPECT_EQ(clicks, 1);
+}
+
+// What the button shows while the program waits after a release: every
+// Sleep of the process goes through here while a probe lives.
+struct PauseProbe {
+  explicit PauseProbe(HWND button) : redirect(SystemFunction(L"kernel32.dll", "Sleep"), AnyFunction(&Probe)) {
+    watched = button;
+    original = redirect.Original();
+    seen.clear();
+  }
+  static void WINAPI Probe(DWORD ms) {
+    const platform::WindowDc dc(watched);
+    seen.push_back({ms, GetPixel(dc.get(), 3, 3)});
+    TypedFunction<void(WINAPI*)(DWORD)>(original)(ms);
+  }
+  struct Pause {
+    DWORD Ms;
+    COLORREF Shown;
+  };
+  static inline std::vector<Pause> seen;
+  static inline HWND watched = nullptr;
+  static inline TAnyFunction original = nullptr;
+  TImportRedirect redirect;
+};
+
+TEST_F(ButtonClick, AReleaseKeepsThePressedLookOnTheScreenForThirtyMilliseconds) {
+  struct Row {
+    const char* why;
+    bool pressFadeEnded;
+  } rows[] = {{"released while the fade to pressed still runs", false}, {"released after that fade", true}};
+  for (const Row& r : rows) {
+    TSkinButton& b = Make();
+    MoveMouse(b, 10, 10);
+    PlayOut();
+    Press(10, 10);
+    ASSERT_TRUE(AnimationRunning(b.SkinData())) << r.why;
+    if (r.pressFadeEnded) PlayOut();
+    {
+      const PauseProbe probe(b.Handle());
+      Release(10, 10);
+    }
+    ASSERT_EQ(PauseProbe::seen.size(), 1u) << r.why << ": one pause";
+    EXPECT_EQ(PauseProbe::seen[0].Ms, 30u) << r.why;
+    EXPECT_EQ(PauseProbe::seen[0].Shown, Look(kButtonPressed)) << r.why << ": the pressed look during the pause";
+    EXPECT_TRUE(AnimationRunning(b.SkinData())) << r.why << ": then the fade back to hot";
+    clicks = 0;
+  }
+}
+
+TEST_F(ButtonClick, OnlyAReleaseOverTheButtonFadesItBackToHotWithItsGlow) {
+  GiveTheButtonAGlow();
+  struct Row {
+    const char* why;
+    int releaseY;
+    bool over;
+  } rows[] = {{"released over the button", 10, true}, {"moved off while held, released below it", 60, false}};
+  for (const Row& r : rows) {
+    TSkinButton& b = Make();
+    RealMouseTo(10, 10);
+    RealMouse(MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(Pushed()) << r.why;
+    RealMouseTo(10, r.releaseY);
+    if (!r.over) {
+      // The system tells of the leave a moment later.
+      for (int i = 0; i < 50 && b.SkinData().FMouseAbove; ++i) Settle();
+      ASSERT_FALSE(b.SkinData().FMouseAbove) << r.why;
+      PlayOut();
+    }
+    RealMouse(MOUSEEVENTF_LEFTUP);
+    PlayOut();
+    EXPECT_EQ(clicks, r.over ? 1 : 0) << r.why;
+    EXPECT_EQ(b.SkinData().FMouseAbove, r.over) << r.why;
+    EXPECT_EQ(LiveGlowCount(), r.over ? 1u : 0u) << r.why << ": the hot look's glow";
+    clicks = 0;
+  }
+
+  // Released outside while the fade back runs: the release cuts that fade,
+  // which was to take the glow away.
+  TSkinButton& b = Make();
+  MoveMouse(b, 10, 10);
+  PlayOut();
+  Press(10, 10);
+  MoveMouse(b, 10, 60, MK_LBUTTON);
+  SendMessageW(b.Handle(), WM_MOUSELEAVE, 0, 0);  // the system's word, the button still holding the mouse
+  ASSERT_TRUE(AnimationRunning(b.SkinData()));
+  ASSERT_EQ(LiveGlowCount(), 1u);
+  Release(10, 60);
+  EXPECT_EQ(LiveGlowCount(), 0u) << "no glow around a button the mouse has left";
 }
 
 TEST_F(ButtonClick, APressThatLeavesTheButtonNeitherShowsPushedNorClicks) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "skin/controls/effects/glow.h"
 #include "skin_button_fixture.h"
 
@@ -16,18 +18,7 @@ bool Same(const paint::TBitmap32& a, const paint::TBitmap32& b) {
   return true;
 }
 
-class ButtonFade : public ButtonFixture {
- protected:
-  void GiveTheButtonAGlow() {
-    skin.At(buttonSection).GlowCount = 1;
-    const std::int32_t mask = skin.Image(paint::MakeRect(0, 0, 12, 12), itGlow);
-    TSkinMaskData& m = skin.manager.Skin.ma[static_cast<std::size_t>(mask)];
-    m.PropertyName = u"GLOW0";
-    m.SkinIndex = buttonSection;
-    m.WL = m.WT = m.WR = m.WB = 4;
-  }
-  void TearDown() override { DestroyAllGlows(); }
-};
+using ButtonFade = ButtonFixture;
 
 TEST_F(ButtonFade, HoverFadesToTheHotPictureTickByTickAndLeavingFadesBack) {
   GiveTheButtonAGlow();
@@ -105,6 +96,43 @@ TEST_F(ButtonFade, TurningRoundMidWayStartsFromTheFrameShownAndAnimationsCanBeSw
   MoveMouse(b, 10, 10);
   EXPECT_FALSE(AnimationRunning(d));
   EXPECT_FALSE(Same(Picture(), normal));
+}
+
+TEST_F(ButtonFade, HidingTheGlowAtOnceEndsTheFadeAsMovingDisablingOrANewSectionDo) {
+  GiveTheButtonAGlow();
+  skin.Section(u"OTHERBUTTON", kStateColor[1]);
+  struct Row {
+    const char* why;
+    std::function<void(TSkinButton&)> change;
+    std::size_t look;  // what the button shows afterwards
+  } rows[] = {
+      {"its glow hidden at once", [](TSkinButton& b) { HideGlow(b.SkinData().GlowID, false); }, kButtonHot},
+      {"moved", [](TSkinButton& b) { b.SetBounds(b.Left() + 5, b.Top(), b.Width(), b.Height()); }, kButtonHot},
+      {"disabled", [](TSkinButton& b) { b.SetEnabled(false); }, kButtonNormal},
+      {"another section", [](TSkinButton& b) { b.SkinData().SetSkinSection(u"OTHERBUTTON"); }, kButtonHot},
+  };
+  for (const Row& r : rows) {
+    TSkinButton& b = MakeButton(90, 26, u"Search");
+    Show();
+    SetFocus(panel->Handle());
+    UpdateWindow(b.Handle());
+    ASSERT_EQ(OnScreen(3, 3), Look(kButtonNormal)) << r.why;
+    MoveMouse(b, 10, 10);
+    ASSERT_TRUE(AnimationRunning(b.SkinData())) << r.why;
+    ASSERT_EQ(LiveGlowCount(), 1u) << r.why;
+    PumpMessages();
+    b.SkinData().AnimTimer->Tick();
+    ValidateRect(b.Handle(), nullptr);  // what the screen shows is a frame of the fade
+    r.change(b);
+    EXPECT_EQ(LiveGlowCount(), 0u) << r.why;
+    EXPECT_FALSE(AnimationRunning(b.SkinData())) << r.why << ": no fade left running";
+    if (r.look == kButtonNormal) continue;  // disabled: blended over the panel
+    // No frame of the cut fade may stay: the present look shows, or is due.
+    const bool due = GetUpdateRect(b.Handle(), nullptr, FALSE) != FALSE;
+    EXPECT_TRUE(due || OnScreen(3, 3) == Look(r.look)) << r.why;
+    UpdateWindow(b.Handle());
+    EXPECT_EQ(OnScreen(3, 3), Look(r.look)) << r.why;
+  }
 }
 
 }  // namespace

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 
+#include "live_handles.h"
+#include "paint/bitmap_gdi_win.h"
+#include "skin/controls/effects/glow.h"
 #include "skin/controls/widgets/skin_button.h"
 #include "skin/data/class_codes.h"
 #include "skinned_test_controls.h"
@@ -57,6 +60,16 @@ class ButtonFixture : public ::testing::Test {
     UpdateWindow(form->Handle());
   }
 
+  // A GLOW0 image for the button's section.
+  void GiveTheButtonAGlow() {
+    skin.At(buttonSection).GlowCount = 1;
+    const std::int32_t mask = skin.Image(paint::MakeRect(0, 0, 12, 12), itGlow);
+    TSkinMaskData& m = skin.manager.Skin.ma[static_cast<std::size_t>(mask)];
+    m.PropertyName = u"GLOW0";
+    m.SkinIndex = buttonSection;
+    m.WL = m.WT = m.WR = m.WB = 4;
+  }
+
   // The button's picture as it is painted now.
   const paint::TBitmap32& Picture() {
     EXPECT_TRUE(button->PrepareCache());
@@ -70,6 +83,42 @@ class ButtonFixture : public ::testing::Test {
   }
   void Press(int x, int y) const { SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y)); }
   void Release(int x, int y) const { SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
+
+  // What the screen shows at a point of the button.
+  COLORREF OnScreen(int x, int y) const {
+    const platform::WindowDc dc(button->Handle());
+    return GetPixel(dc.get(), x, y);
+  }
+  static COLORREF Look(std::size_t state) { return paint::ToColorRef(kStateColor[state]); }
+
+  // Real mouse input through the system's queue, at a point of the button
+  // (the form is put above everything first, where the input finds it).
+  void RealMouseTo(int x, int y) const {
+    SetWindowPos(form->Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    POINT p{x, y};
+    ClientToScreen(button->Handle(), &p);
+    SetCursorPos(p.x, p.y);
+    RealMouse(MOUSEEVENTF_MOVE);  // a move of nothing where the cursor now is
+  }
+  static void RealMouse(DWORD flags) {
+    INPUT in{};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = flags;
+    SendInput(1, &in, sizeof(in));
+    Settle();
+  }
+  // The messages of a moment: the input's, the system's answers to it.
+  static void Settle() {
+    for (int i = 0; i < 5; ++i) {
+      PumpMessages();
+      Sleep(10);
+    }
+  }
+  void TearDown() override {
+    // A failed step must not leave the button held for the tests after.
+    if (GetAsyncKeyState(VK_LBUTTON) & 0x8000) RealMouse(MOUSEEVENTF_LEFTUP);
+    DestroyAllGlows();
+  }
 
   TestSkin skin;
   std::int32_t buttonSection = -1;

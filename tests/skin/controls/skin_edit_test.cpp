@@ -149,6 +149,28 @@ TEST_F(SkinEditTest, PrintingPutsTheTextAreaInsideTheFrameWithOrWithoutIt) {
   }
 }
 
+TEST_F(SkinEditTest, UnfocusedTheTextAreaIsTheSkinsOwnPictureTextIncluded) {
+  // A texture that the platform's plain painting cannot show.
+  skin.Texture(edit, paint::MakeRect(0, 40, 16, 16));
+  ShownForm shown(skin, 200, 100);
+  TSkinEdit& e = MakeEdit(shown, 10, 20, u"306084");
+  TSkinEdit& other = MakeEdit(shown, 10, 60, u"");
+  shown.Show();
+  other.SetFocus();
+  RedrawWindow(e.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+  const paint::TBitmap32 screen = ClientOnScreen(e);
+  ASSERT_GE(TextBox(screen).right, 0) << "the text shows";
+  const paint::TBitmap32& cache = *e.SkinData().FCacheBmp;
+  const int b = e.FrameWidth();
+  int notTheSkins = 0;
+  for (int y = 0; y < screen.Height(); ++y) {
+    for (int x = 0; x < screen.Width(); ++x) {
+      notTheSkins += (screen.Pixel(x, y) & 0x00FFFFFFu) != (cache.Pixel(x + b, y + b) & 0x00FFFFFFu);
+    }
+  }
+  EXPECT_EQ(notTheSkins, 0);
+}
+
 TEST_F(SkinEditTest, PasswordEditShowsOneBlackCirclePerCharacter) {
   ShownForm shown(skin, 200, 100);
   TSkinEdit& secret = MakeEdit(shown, 10, 20, u"abc");

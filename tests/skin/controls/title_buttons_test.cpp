@@ -23,6 +23,26 @@ LPARAM At(HWND window, POINT p) {
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
+// Visible windows of this thread, other than `except`, over a screen rectangle.
+int VisibleWindowsOver(const RECT& screen, HWND except) {
+  struct Search {
+    RECT Area;
+    HWND Except;
+    int Found = 0;
+  } search{screen, except};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM lparam) {
+        auto& s = *reinterpret_cast<Search*>(lparam);
+        RECT r{}, overlap{};
+        GetWindowRect(window, &r);
+        if (window != s.Except && IsWindowVisible(window) && IntersectRect(&overlap, &r, &s.Area)) ++s.Found;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.Found;
+}
+
 // Shows the form and moves the mouse onto its close button: the button's
 // fade to the hot look starts.
 std::shared_ptr<TSkSBAnimation> HoverClose(ProviderFixture& f) {
@@ -120,10 +140,22 @@ TEST(TitleButtons, ReleaseOutsideDoesNothingReleaseOnTheButtonCloses) {
   EXPECT_FALSE(TSkinProvider::ButtonPressed());
   EXPECT_EQ(f.Provider().ButtonClose.State, 0);
   EXPECT_TRUE(IsWindowVisible(f.Window()));
+  RECT closeOnScreen = f.Provider().ButtonClose.Rect;
+  RECT outer{};
+  GetWindowRect(f.Window(), &outer);
+  OffsetRect(&closeOnScreen, outer.left, outer.top);
   SendMessageW(f.Window(), WM_NCLBUTTONDOWN, HTCLOSE, At(f.Window(), close));
   SendMessageW(f.Window(), WM_NCLBUTTONUP, HTCLOSE, At(f.Window(), close));
   EXPECT_EQ(closes, 1);
   EXPECT_FALSE(IsWindowVisible(f.Window()));
+  EXPECT_EQ(VisibleWindowsOver(closeOnScreen, f.Window()), 0) << "no ghost of the button where the window was";
+
+  // Shown again, the first hover fades the hot frame in from the start.
+  const auto fade = HoverClose(f);
+  ASSERT_NE(fade, nullptr);
+  EXPECT_EQ(fade->ShownAlpha(), 25);
+  fade->OnAnimTimer();
+  EXPECT_EQ(fade->ShownAlpha(), 50);
 }
 
 TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
@@ -149,6 +181,24 @@ TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
   EXPECT_EQ(menu.Item(u"skIN"), nullptr);
   ui::TMenuItem* close = menu.Item(u"skIC");
   ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(close->Enabled());
+
+  // The window's own system menu greys its close item: the skinned menu and
+  // the close button follow it.
+  const HMENU own = GetSystemMenu(f.Window(), FALSE);
+  ASSERT_NE(own, nullptr);
+  EnableMenuItem(own, SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+  menu.Generate();
+  ASSERT_NE(menu.Item(u"skIC"), nullptr);
+  EXPECT_FALSE(menu.Item(u"skIC")->Enabled());
+  const LPARAM onClose = At(f.Window(), Centre(f.Provider().ButtonClose.Rect));
+  EXPECT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, onClose), HTCAPTION);
+  EnableMenuItem(own, SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+  menu.Generate();
+  close = menu.Item(u"skIC");
+  ASSERT_NE(close, nullptr);
+  EXPECT_TRUE(close->Enabled());
+  EXPECT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, onClose), HTCLOSE);
   EXPECT_EQ(menu.Menu().Name().rfind(u"skSysMenu", 0), 0u);
   close->Click();
   EXPECT_EQ(closes, 1) << "Close sends SC_CLOSE";

@@ -3,6 +3,7 @@
 #include "platform/handle_win.h"
 #include "platform/program_messages.h"
 #include "skin/controls/base/skin_messaging.h"
+#include "skin/controls/core/anim_timer.h"
 #include "skin/controls/core/common_data_ops.h"
 #include "skin/controls/core/control_seams.h"
 #include "skin/controls/core/hot_tracking.h"
@@ -117,7 +118,8 @@ void Sized(TSkinCommonData& data) {
   data.BGChanged = true;
   NoteOuterEffectMoved(data);
   if (data.StateProps(0)->GradientPercent > 0) PerformSkinCommandOnChildren(*data.Target(), scRepaintIfMoved, 0, 1);
-  if (!data.AnimTimer) UpdateGlow(data, false, false);
+  // A finished fade keeps its timer: only a running one keeps the glow.
+  if (!AnimationRunning(data)) UpdateGlow(data, false, false);
 }
 
 void VisibleChanged(TSkinCommonData& data, bool visible) {

@@ -25,6 +25,8 @@ TSkSBAnimation::~TSkSBAnimation() { timer_.SetEnabled(false); }
 void TSkSBAnimation::ChangeState(std::int32_t state, std::int32_t steps) {
   steps = std::max(1, steps);
   if (first_use_) {
+    // Nothing is shown yet, so there is nothing to fade out.
+    if (state == 0) return;
     first_use_ = false;
     MaxIterations = state == 2 ? 1 : steps;
     StartAnimation(state, state != 0);

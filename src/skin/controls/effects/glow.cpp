@@ -139,10 +139,20 @@ void HideGlow(std::int32_t& id, bool animate) {
     }
     return;
   }
-  Glows()[static_cast<std::size_t>(id)].reset();
+  FreeGlow(id);
+  if (data == nullptr || !data->AnimTimer) return;
+  // Gone at once, the glow takes the control's running fade with it (a glow's
+  // own fade has nothing left to do at all).
+  const bool pictureFade = data->AnimTimer->ThreadType == kPictureFade;
+  if (pictureFade && !AnimationRunning(*data)) return;
+  StopAnimation(*data);
+  // The cut fade left one of its frames on the screen.
+  if (pictureFade && !data->OwnerDestroying()) data->Invalidate();
+}
+
+void FreeGlow(std::int32_t& id) {
+  if (Find(id) != nullptr) Glows()[static_cast<std::size_t>(id)].reset();
   id = -1;
-  // A glow's own fade has nothing left to do; a picture fade goes on.
-  if (data != nullptr && data->AnimTimer && data->AnimTimer->ThreadType == kGlowFade) StopAnimation(*data);
 }
 
 void SetGlowAlpha(std::int32_t id, std::uint8_t alpha) {

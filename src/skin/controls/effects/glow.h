@@ -33,9 +33,12 @@ struct TSkGlowEffect {
 // (no skin data, no such image, another window holds the mouse capture).
 std::int32_t ShowGlow(const RECT& screenRect, std::u16string_view sectionName, std::u16string_view keyPrefix,
                       TSkinCommonData* data, HWND controlWindow, std::uint8_t alpha, std::int32_t margin);
-// Fades the glow out (animate) or destroys it at once; id becomes -1 when
-// it is gone.
+// Fades the glow out (animate) or destroys it at once, which also stops a
+// running fade of its control; id becomes -1 when it is gone.
 void HideGlow(std::int32_t& id, bool animate);
+// Destroys the glow at once and nothing else: a fade frame that ends its
+// own glow goes on.
+void FreeGlow(std::int32_t& id);
 // Shows the glow window again with another constant alpha.
 void SetGlowAlpha(std::int32_t id, std::uint8_t alpha);
 // Destroys every glow (a skin change, shutdown).

@@ -90,7 +90,7 @@ bool PictureFadeFrame(TSkinCommonData& data, std::int32_t /*iteration*/) {
   ShowOnWindow(data, *timer->BmpOut);
   if (frame.Continues) {
     if (frame.GlowEnds) {
-      HideGlow(data.GlowID, false);
+      FreeGlow(data.GlowID);
     } else if (data.GlowID >= 0) {
       SetGlowAlpha(data.GlowID, static_cast<std::uint8_t>(frame.Level));
     }
@@ -98,7 +98,7 @@ bool PictureFadeFrame(TSkinCommonData& data, std::int32_t /*iteration*/) {
   }
   const std::int32_t target = timer->State;
   if (target == kFadeToNormal) StopAnimation(data);
-  if (target != kFadeToHot && data.GlowID >= 0) HideGlow(data.GlowID, false);
+  if (target != kFadeToHot && data.GlowID >= 0) FreeGlow(data.GlowID);
   return false;
 }
 

@@ -74,9 +74,10 @@ std::int32_t TSkinProvider::FadeSteps() const {
   return manager && manager->Effects().AllowAnimation ? 10 : 1;
 }
 
+// No fade window for a hidden form: it would show where the form was.
 bool TSkinProvider::FadeAllowed() const {
   const TSkinManager* manager = FCommonData->SkinManager();
-  return manager && manager->Effects().AllowGlowing && form_.HandleAllocated() &&
+  return manager && manager->Effects().AllowGlowing && form_.HandleAllocated() && IsWindowVisible(form_.Handle()) &&
          !(GetWindowLongPtrW(form_.Handle(), GWL_STYLE) & WS_CHILD);
 }
 

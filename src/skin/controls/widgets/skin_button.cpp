@@ -238,6 +238,9 @@ void TSkinButton::MouseUpLeft() {
     releasing_ = true;
     ChangeState(kButtonHot, true, aeMouseUp);
     releasing_ = false;
+  } else {
+    // A fade back cut above can no longer take the glow away.
+    UpdateGlow(data, false, false);
   }
 }
 
@@ -340,6 +343,15 @@ bool TSkinButton::BeforeFramework(ui::TMessage& message) {
         ChangeState(kButtonNormal, false, aeMouseLeave);
       }
       return false;
+    case WM_KEYDOWN:
+      if (message.WParam == VK_SPACE && Focused() && Enabled()) {
+        // A fade under way would hold the pressed look back until it ends.
+        StopAnimation(data);
+        RegionChanged = true;
+        data.BGChanged = true;
+        UpdateGlow(data, false, false);
+      }
+      return false;
     case WM_LBUTTONDOWN:
       MouseDownLeft();
       return false;
@@ -380,6 +392,10 @@ void TSkinButton::AfterFramework(const ui::TMessage& message) {
       data.FUpdating = false;
       StopAnimation(data);
       data.Invalidate();
+      return;
+    case WM_KEYDOWN:
+      // Unless the platform's push has repainted it already.
+      if (message.WParam == VK_SPACE && data.BGChanged) Repaint();
       return;
     case WM_KEYUP:
       if (message.WParam != VK_SPACE) return;
