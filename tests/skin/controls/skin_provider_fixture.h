@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,10 +19,11 @@ namespace vorlan::skin::test {
 
 // A form shaped like the program's window: sizeable style fixed at 282 × 280
 // by its constraints, close button only, a provider with every default.
-// `behind` sees what the provider passes on to the form's own handling.
+// `passed` records what the provider passes on to the form's own handling;
+// `onPassed` sees each such message while it is passed on.
 class ProviderFixture {
  public:
-  explicit ProviderFixture(bool skinActive = true, std::u16string_view section = u"FORM") {
+  explicit ProviderFixture(bool skinActive = true, std::u16string_view section = u"FORM", bool allIcons = false) {
     manager_ = std::make_unique<TSkinManager>();
     manager_->BeginLoading();
     manager_->InternalSkins.Add(MakeInternalSkin());
@@ -31,12 +33,13 @@ class ProviderFixture {
     form_ = ui::MakeOwned<ui::TForm>();
     form_->BeginLoading();
     form_->SetCaption(u"VorlanTV клиент");
-    form_->SetBorderIcons(false, false);
+    form_->SetBorderIcons(allIcons, allIcons);
     form_->SetConstraints({282, 280, 282, 280});
     form_->SetClientSize(266, 242);
     form_->HandleNeeded();
     recorder_ = form_->WindowProc().Add([this](ui::TMessage& m, const ui::TPassOn& pass_on) {
       passed.push_back(m);
+      if (onPassed) onPassed(m);
       pass_on(m);
     });
     provider_ = &form_->Add<TSkinProvider>(*form_);
@@ -64,6 +67,7 @@ class ProviderFixture {
   }
 
   std::vector<ui::TMessage> passed;
+  std::function<void(const ui::TMessage&)> onPassed;
 
  private:
   std::unique_ptr<TSkinManager> manager_;

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "skin/controls/adapters/adapter_scroll.h"
 #include "skin/controls/base/running_animations.h"
+#include "skin/controls/core/hot_tracking.h"
 #include "skin/controls/provider/window_system.h"
 #include "skin/controls/skin_provider_fixture.h"
+#include "skin/data/skin_commands.h"
 
 namespace vorlan::skin {
 namespace {
@@ -116,6 +119,102 @@ TEST(TitleButtons, WithoutAnimationHotAndNormalAppearAtOnce) {
   EXPECT_EQ(fade->FadeWindow(), nullptr) << "normal again at once";
 }
 
+TEST(TitleButtons, LeavingTheWindowFromATitleButtonLeavesNoButtonHot) {
+  struct Row {
+    bool glowing, animation;
+    const char* why;
+  };
+  const Row rows[] = {
+      {false, true, "without glowing: no fade watches the mouse"},
+      {true, false, "without animation: a one-step fade that watches nothing"},
+  };
+  for (const Row& r : rows) {
+    ProviderFixture f;
+    TSkinEffects effects = f.Manager().Effects();
+    effects.AllowGlowing = r.glowing;
+    effects.AllowAnimation = r.animation;
+    f.Manager().SetEffects(effects);
+    HoverClose(f);
+    TSkinManager* manager = f.Provider().SkinData().SkinManager();
+    EXPECT_EQ(ActiveControl(manager), f.Window()) << r.why << ": the form is the manager's hot control";
+    ASSERT_EQ(f.Provider().ButtonClose.State, 1) << r.why;
+    RECT outer{};
+    GetWindowRect(f.Window(), &outer);
+    const POINT away{GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1};
+    ASSERT_FALSE(PtInRect(&outer, away));
+    SetCursorPos(away.x, away.y);
+    TimerCheckHot(manager);  // what the manager's timer does every 100 ms
+    EXPECT_EQ(f.Provider().CurrentHT, 0) << r.why;
+    EXPECT_EQ(f.Provider().ButtonClose.State, 0) << r.why;
+    SetActiveControl(manager, nullptr);
+  }
+}
+
+TEST(TitleButtons, MaximiseAndMinimiseActOnReleaseOverTheButton) {
+  struct Row {
+    std::int32_t code;
+    bool releaseOver;
+    const char* why;
+  };
+  const Row rows[] = {
+      {kHtMaxButton, false, "maximise released over the caption: nothing"},
+      {kHtMaxButton, true, "maximise released over it: maximised"},
+      {kHtMinButton, false, "minimise released over the caption: nothing"},
+      {kHtMinButton, true, "minimise released over it: minimised"},
+  };
+  for (const Row& r : rows) {
+    ProviderFixture f(true, u"FORM", true);
+    f.Form().Show();
+    SetActiveWindow(f.Window());
+    PumpMessages();
+    TSkinCaptionButton* button = f.Provider().ButtonByCode(r.code);
+    ASSERT_NE(button, nullptr);
+    ASSERT_FALSE(IsRectEmpty(&button->Rect)) << r.why;
+    const LPARAM on = At(f.Window(), Centre(button->Rect));
+    ASSERT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, on), r.code) << r.why;
+    SendMessageW(f.Window(), WM_NCLBUTTONDOWN, r.code, on);
+    EXPECT_EQ(button->State, 2) << r.why;
+    if (r.releaseOver) {
+      SendMessageW(f.Window(), WM_NCLBUTTONUP, r.code, on);
+    } else {
+      SendMessageW(f.Window(), WM_NCLBUTTONUP, HTCAPTION, At(f.Window(), POINT{120, 12}));
+    }
+    PumpMessages();
+    const bool acted = r.code == kHtMaxButton ? IsZoomed(f.Window()) : IsIconic(f.Window());
+    EXPECT_EQ(acted, r.releaseOver) << r.why;
+    EXPECT_FALSE(TSkinProvider::ButtonPressed()) << r.why;
+    EXPECT_EQ(button->State, 0) << r.why;
+  }
+}
+
+TEST(TitleButtons, AMissingButtonImageKeepsItsPlaceOf21By21) {
+  struct Row {
+    bool maxMissing;
+    const char* why;
+  };
+  const Row rows[] = {{true, "no maximise image"}, {false, "no minimise image"}};
+  for (const Row& r : rows) {
+    ProviderFixture f(true, u"FORM", true);
+    (r.maxMissing ? f.Manager().ConstData.MaskMaxBtn : f.Manager().ConstData.MaskMinBtn) = -1;
+    f.Provider().PrepareForm();
+    f.Provider().CalcItems();
+    const RECT close = f.Provider().ButtonClose.Rect, max = f.Provider().ButtonMax.Rect,
+               min = f.Provider().ButtonMin.Rect;
+    const RECT missing = r.maxMissing ? max : min;
+    EXPECT_EQ(missing.right - missing.left, 21) << r.why;
+    EXPECT_EQ(missing.bottom - missing.top, 21) << r.why;
+    const std::int32_t space = f.Manager().Skin.CommonSkinData.BISpacing;
+    EXPECT_EQ(max.right, close.left - space) << r.why << ": maximise right of close";
+    EXPECT_EQ(min.right, max.left - space) << r.why << ": minimise left of maximise";
+    EXPECT_GT(min.right - min.left, 0) << r.why;
+    f.Form().Show();
+    PumpMessages();
+    const std::int32_t code = r.maxMissing ? kHtMaxButton : kHtMinButton;
+    EXPECT_EQ(SendMessageW(f.Window(), WM_NCHITTEST, 0, At(f.Window(), Centre(missing))), code)
+        << r.why << ": it still answers as its button";
+  }
+}
+
 // Closing hides the form, as on the program's window; `closes` counts the requests.
 void HideOnClose(ProviderFixture& f, int& closes) {
   f.Form().OnCloseQuery = [&f, &closes](ui::TObject&, bool& can_close) {
@@ -209,6 +308,59 @@ TEST(TitleButtons, DoubleClicksAndTheSystemMenusClose) {
   SendMessageW(f.Window(), WM_NCLBUTTONDBLCLK, HTSYSMENU, At(f.Window(), POINT{15, 12}));
   EXPECT_EQ(closes, 2) << "a double click on the icon closes";
   EXPECT_FALSE(IsWindowVisible(f.Window()));
+}
+
+TEST(TitleButtons, TheIconAsksThePreviousHandlerFirstAndWithPlatformMenusLetsWaitingWorkRun) {
+  struct Row {
+    bool updatingArrives;
+    bool menuOpens;
+    const char* why;
+  };
+  const Row rows[] = {
+      {false, true, "the window's own system menu opens below the icon"},
+      {true, false, "the form went updating during the pause: no menu"},
+  };
+  for (const Row& r : rows) {
+    ProviderFixture f;
+    f.Manager().SetSkinnedPopups(false);
+    f.Form().Show();
+    SetActiveWindow(f.Window());
+    PumpMessages();
+    int menus = 0;
+    f.onPassed = [&](const ui::TMessage& m) {
+      if (m.Msg != WM_ENTERMENULOOP) return;
+      ++menus;
+      PostMessageW(f.Window(), WM_CANCELMODE, 0, 0);  // closes the menu at once
+    };
+    if (r.updatingArrives) PostMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(scSetUpdating, 1), 0);
+    f.passed.clear();
+    SendMessageW(f.Window(), WM_NCLBUTTONDOWN, HTSYSMENU, At(f.Window(), Centre(f.Provider().FIconRect)));
+    const std::vector<ui::TMessage> downs = f.Passed(WM_NCLBUTTONDOWN);
+    ASSERT_EQ(downs.size(), 1u) << r.why << ": the previous handler first";
+    EXPECT_EQ(downs[0].WParam, static_cast<WPARAM>(HTSYSMENU)) << r.why;
+    EXPECT_EQ(menus, r.menuOpens ? 1 : 0) << r.why;
+    f.onPassed = nullptr;
+  }
+}
+
+TEST(TitleButtons, RemovingTheSkinEndsATitleFadeAndLetsTheFormsScrollAdapterGo) {
+  ProviderFixture f;
+  HWND fadeWindow = nullptr;
+  {
+    const auto fade = HoverClose(f);
+    ASSERT_NE(fade, nullptr);
+    fadeWindow = fade->FadeWindow();
+  }
+  ASSERT_TRUE(IsWindow(fadeWindow));
+  ASSERT_NE(f.Provider().ListSW, nullptr);
+  EXPECT_EQ(TSkMainWnd::Of(f.Window()), f.Provider().ListSW.get());
+  f.Manager().SetActive(false);
+  SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(scRemoveSkin), reinterpret_cast<LPARAM>(&f.Manager()));
+  EXPECT_FALSE(IsWindow(fadeWindow)) << "the fade leaves with the skin";
+  EXPECT_EQ(f.Provider().ButtonClose.Timer, nullptr);
+  EXPECT_EQ(TSkMainWnd::Of(f.Window()), nullptr) << "the form's scroll adapter is out of the window's chain";
+  PumpMessages();
+  EXPECT_EQ(f.Provider().ListSW, nullptr) << "and freed";
 }
 
 TEST(TitleButtons, TheManagersBroadcastsReachTheRegisteredForm) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "live_handles.h"
+#include "skin/controls/provider/desktop_manager.h"
 #include "skin/controls/provider/window_animation.h"
 #include "skin/controls/provider/window_system.h"
 #include "skin/controls/widgets/skin_panel.h"
@@ -239,6 +240,54 @@ TEST(WindowEffects, RemovingTheSkinAtRunTimeAndApplyingItAgain) {
   ASSERT_NE(f.Cache(), nullptr);
   const TFrameGeometry g = f.Provider().Geometry();
   EXPECT_EQ(f.Cache()->Width(), g.W);
+}
+
+// Stands in for the desktop manager while it lives: composing or not, and
+// recording what it is told.
+class DesktopManagerStandIn {
+ public:
+  explicit DesktopManagerStandIn(bool composing)
+      : previous_(SetDesktopManagerCalls({[composing] { return composing; },
+                                          [this](HWND window, DWORD attribute, BOOL value) {
+                                            told.push_back({window, attribute, value});
+                                          }})) {}
+  ~DesktopManagerStandIn() { SetDesktopManagerCalls(previous_); }
+  struct Told {
+    HWND Window;
+    DWORD Attribute;
+    BOOL Value;
+  };
+  std::vector<Told> told;
+
+ private:
+  TDesktopManagerCalls previous_;
+};
+
+TEST(WindowEffects, TheDesktopKeepsItsTransitionsOffTheSkinnedFormUntilTheSkinGoes) {
+  struct Row {
+    bool composing;
+    std::vector<BOOL> disabled;  // the transitions attribute as told, in order
+    const char* why;
+  };
+  const Row rows[] = {
+      {true, {TRUE, TRUE, FALSE}, "composing: off when loaded and when shown, on again when the skin goes"},
+      {false, {}, "no composition: nothing to tell"},
+  };
+  for (const Row& r : rows) {
+    DesktopManagerStandIn desktop(r.composing);
+    ProviderFixture f;
+    f.Form().Show();
+    PumpMessages();
+    f.Manager().SetActive(false);
+    SendMessageW(f.Window(), SM_ALPHACMD, MakeSkinWParam(scRemoveSkin), reinterpret_cast<LPARAM>(&f.Manager()));
+    std::vector<BOOL> values;
+    for (const DesktopManagerStandIn::Told& t : desktop.told) {
+      EXPECT_EQ(t.Window, f.Window()) << r.why;
+      EXPECT_EQ(t.Attribute, kDwmTransitionsForceDisabled) << r.why;
+      values.push_back(t.Value);
+    }
+    EXPECT_EQ(values, r.disabled) << r.why;
+  }
 }
 
 TEST(WindowEffects, TwentyHideAndShowCyclesLeaveNoHandlesBehind) {

@@ -4,6 +4,7 @@
 #include "skin/controls/adapters/adapter_scroll.h"
 #include "skin/controls/core/common_data_ops.h"
 #include "skin/controls/provider/adapter_list.h"
+#include "skin/controls/provider/desktop_manager.h"
 #include "skin/controls/provider/window_animation.h"
 #include "skin/controls/provider/window_system.h"
 #include "skin/data/skin_commands.h"
@@ -58,6 +59,7 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
   // One provider per form: a second one stays inert.
   if (form_.Perform(SM_ALPHACMD, MakeSkinWParam(scGetProvider), 0) != 0) return;
   FCommonData->SetSkinSection(kFormSection);
+  composition_at_start_ = CompositionEnabled();
   Attach();
   // The manager's broadcasts reach a form with a provider only through this list.
   if (TSkinWindowSystem* system = InstalledWindowSystem()) system->RegisterProviderForm(form_);
@@ -66,6 +68,7 @@ TSkinProvider::TSkinProvider(ui::TComponent& owner)
 TSkinProvider::~TSkinProvider() {
   // The adapters use the provider's data: they go first.
   ListSW.reset();
+  retired_scroll_.reset();
   Adapter.reset();
   // A hide effect of this form would report to a provider that is gone.
   if (HideAnimationRunning() && form_.HandleAllocated() && HideTimer().ParentWnd == form_.Handle()) {
@@ -87,7 +90,11 @@ void TSkinProvider::Loaded() {
   if (FCommonData->Skinned()) LoadInit();
 }
 
-void TSkinProvider::LoadInit() { PrepareForm(); }
+void TSkinProvider::LoadInit() {
+  // The desktop's own transitions would play over the skin's effects.
+  if (form_.HandleAllocated()) SetWindowTransitions(form_.Handle(), FDrawNonClientArea);
+  PrepareForm();
+}
 
 void TSkinProvider::PrepareForm() {
   TSkinManager* manager = FCommonData->SkinManager();
@@ -194,16 +201,18 @@ void TSkinProvider::CalcItems() {
   // Every system button is as high as the close image.
   const TTitleButtonSpec close =
       ButtonSpec(manager, ButtonClose.ImageIndex, ButtonClose.ImageIndex >= 0 || sysMenu, ButtonClose.HaveAlignment);
-  const auto sized = [&](const TSkinCaptionButton& b) {
-    TTitleButtonSpec spec = ButtonSpec(manager, b.ImageIndex, b.ImageIndex >= 0, b.HaveAlignment);
-    spec.Height = close.Height;
+  // A button whose image is missing keeps a place of 21 × 21.
+  const auto sized = [&](const TSkinCaptionButton& b, bool visible) {
+    TTitleButtonSpec spec = ButtonSpec(manager, b.ImageIndex, visible, b.HaveAlignment);
+    if (manager && manager->IsValidImgIndex(b.ImageIndex)) spec.Height = close.Height;
     return spec;
   };
+  EnsureSystemMenu();
   in.Close = close;
   in.Close.Visible = sysMenu;
-  in.Max = sized(ButtonMax);
-  in.Min = sized(ButtonMin);
-  in.Help = sized(ButtonHelp);
+  in.Max = sized(ButtonMax, sysMenu && SystemMenu->VisibleMax());
+  in.Min = sized(ButtonMin, sysMenu && SystemMenu->VisibleMin());
+  in.Help = sized(ButtonHelp, ButtonHelp.ImageIndex >= 0);
   const TTitleLayout layout = ComputeTitleLayout(in);
   VCenter = layout.VCenter;
   FIconRect = ToRect(layout.IconRect);

@@ -16,6 +16,7 @@
 #include "skin/controls/effects/button_fade.h"
 #include "skin/data/skin_manager.h"
 #include "skin/draw/form_geometry.h"
+#include "skin/draw/text_mask8.h"
 #include "skin/draw/title_hit_test.h"
 #include "ui/application.h"
 #include "ui/component.h"
@@ -222,6 +223,11 @@ class TSkinProvider : public ui::TComponent {
   // Set while the hide snapshot is taken, cleared when the form shows again.
   bool Hiding() const { return hiding_; }
   platform::UniqueWindow CoverForm;  // the hide snapshot window until its effect takes it
+  // The caption cover: the skinned frame over the window while the platform
+  // draws its own caption under it.
+  platform::UniqueWindow CaptForm;
+  // The dark layer over a disabled form (unless DisabledBlendValue is 255).
+  platform::UniqueWindow DisabledOverlay;
   RECT LastClientRect{};
   // A flag kept for other components (commands 63 and 64).
   bool KeptFlag = false;
@@ -255,6 +261,13 @@ class TSkinProvider : public ui::TComponent {
   void RemoveSkin(ui::TMessage& message);
   void HandleNcPaint(ui::TMessage& message);
   void HandleNcActivate(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleSetText(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  void HandleEnabledChanged(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  // The cover over the frame (CaptForm) while the platform draws its caption.
+  void CoverCaption();
+  // The dark layer over the form, at its bounds, exactly while it is shown
+  // disabled.
+  void UpdateDisabledOverlay();
   void WithRedrawSuspended(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void HandleEraseBkgnd(ui::TMessage& message, const ui::TPassOn& oldWndProc);
   void HandlePaint(ui::TMessage& message, const ui::TPassOn& oldWndProc);
@@ -274,6 +287,13 @@ class TSkinProvider : public ui::TComponent {
   std::int32_t FrameEdgeWidth(LPARAM fallback) const;
   std::int32_t FontOwnerAt(const RECT& rect) const;
   void ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndProc, ui::TMessage& message);
+  // Minimise, maximise and help act when released over the pressed button;
+  // true when one did.
+  bool ReleaseSystemButton(std::int32_t code);
+  void ClickIcon(ui::TMessage& message, const ui::TPassOn& oldWndProc);
+  // The size grip is shown, and where (window coordinates).
+  bool GripShown() const;
+  RECT GripRect() const;
   std::int32_t FadeSteps() const;
   bool FadeAllowed() const;
   paint::TBitmap32 ButtonPicture(const TSkinCaptionButton& button, std::int32_t state);
@@ -309,6 +329,14 @@ class TSkinProvider : public ui::TComponent {
   platform::UniqueFont caption_font_;
   std::uint64_t cache_builds_ = 0;
   bool hiding_ = false;
+  bool composition_at_start_ = false;  // the desktop composed when the provider was made
+  std::int32_t pressed_ht_ = 0;        // the title button the left button went down on
+  // The caption's blurred glow masks, active and inactive, until the
+  // caption, the size or the skin changes.
+  TMask8 FGlow1, FGlow2;
+  // The form's scroll-bar adapter after the skin went, out of the window's
+  // chain and freed once the message that took it out has ended.
+  std::unique_ptr<TSkScrollWnd> retired_scroll_;
   bool made_layered_ = false;     // the show effect made the window layered
   std::uint8_t own_alpha_ = 255;  // a layered form's own alpha, given back after the show effect
 };

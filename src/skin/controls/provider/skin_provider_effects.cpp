@@ -16,19 +16,6 @@
 namespace vorlan::skin {
 namespace {
 
-constexpr DWORD kTransitionsForceDisabled = 3;  // the desktop manager's attribute
-
-// Window transition animations of the composed desktop, which would play
-// over the form's own effects.
-void SetTransitions(HWND window, bool enabled) {
-  if (!CompositionEnabled()) return;
-  using TSetAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
-  static const auto setAttribute =
-      reinterpret_cast<TSetAttribute>(reinterpret_cast<void*>(DesktopManagerProc("DwmSetWindowAttribute")));
-  const BOOL disabled = enabled ? FALSE : TRUE;
-  if (setAttribute) setAttribute(window, kTransitionsForceDisabled, &disabled, sizeof disabled);
-}
-
 void RemoveStyleBits(HWND window, int index, LONG_PTR bits) {
   const LONG_PTR style = GetWindowLongPtrW(window, index);
   if (style & bits) SetWindowLongPtrW(window, index, style & ~bits);
@@ -79,7 +66,8 @@ void TSkinProvider::HandleShowingChanged(ui::TMessage& message, const ui::TPassO
   FinishHideAnimation();
   CoverForm.reset();
   hiding_ = false;
-  SetTransitions(window, false);
+  // The desktop's own transitions would play over the form's effects.
+  SetWindowTransitions(window, true);
   TSkinScrollWndData& data = *FCommonData;
   const bool effect = EffectApplies(true);
   made_layered_ = false;
@@ -137,6 +125,7 @@ void TSkinProvider::HandleShowingChanged(ui::TMessage& message, const ui::TPassO
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
   }
   GetClientRect(window, &LastClientRect);
+  UpdateDisabledOverlay();
 }
 
 void TSkinProvider::HandleVisibleChanged(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
@@ -144,6 +133,7 @@ void TSkinProvider::HandleVisibleChanged(ui::TMessage& message, const ui::TPassO
   if (message.WParam) return;
   // Hidden: the next showing builds everything from nothing.
   KillAnimations();
+  DisabledOverlay.reset();
   FCommonData->FCacheBmp.reset();
   FCommonData->BGChanged = true;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "paint/bitmap_gdi_win.h"
+#include "skin/controls/adapters/adapter_scroll.h"
 #include "skin/controls/base/running_animations.h"
 #include "skin/controls/base/skin_flags.h"
 #include "skin/controls/base/window_queries.h"
@@ -15,6 +16,7 @@
 #include "skin/controls/core/common_handlers.h"
 #include "skin/controls/core/font_owner.h"
 #include "skin/controls/provider/adapter_list.h"
+#include "skin/controls/provider/desktop_manager.h"
 #include "skin/controls/provider/skin_provider.h"
 #include "skin/controls/provider/window_animation.h"
 #include "skin/data/skin_commands.h"
@@ -27,9 +29,27 @@ namespace {
 // than any fade takes, far less than the system allows for the answer.
 constexpr std::chrono::milliseconds kEndingWait{2000};
 
+// Posted to the form when its scroll-bar adapter has left: the adapter is
+// freed when it is surely no longer inside a message of the window.
+UINT FreeRetiredAdapterMessage() {
+  static const UINT message = RegisterWindowMessageW(L"VorlanTV.FreeRetiredAdapter");
+  return message;
+}
+
+// Whether the thread is inside a menu's own message loop.
+bool MenuOpen() {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(GetCurrentThreadId(), &info) && (info.flags & GUI_INMENUMODE);
+}
+
 }  // namespace
 
 void TSkinProvider::NewWndProc(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  if (message.Msg == FreeRetiredAdapterMessage() && message.Msg != 0) {
+    retired_scroll_.reset();
+    return;
+  }
   if (message.Msg == SM_ALPHACMD && SkinCommand(message, oldWndProc)) return;
   if (form_.IsDestroying() || !FCommonData->Skinned()) {
     // Pass-through: the platform draws the window.
@@ -100,6 +120,16 @@ bool TSkinProvider::ReducedSkinCommand(ui::TMessage& message) {
 
 void TSkinProvider::RemoveSkin(ui::TMessage& message) {
   TSkinScrollWndData& data = *FCommonData;
+  // Nothing of the skin stays on the screen or in the window's chain: a
+  // title fade, the form's scroll-bar adapter (freed once this message is
+  // over: it may be the one passing it on), the desktop's transitions.
+  KillAnimations();
+  if (ListSW) {
+    ListSW->Uninstall();
+    retired_scroll_ = std::move(ListSW);
+    if (form_.HandleAllocated()) PostMessageW(form_.Handle(), FreeRetiredAdapterMessage(), 0, 0);
+  }
+  if (form_.HandleAllocated()) SetWindowTransitions(form_.Handle(), false);
   // The data's own part: indexes gone, picture emptied, painting paused.
   CommonSkinCommand(message, data);
   FTitleSkinIndex = FCaptionSkinIndex = FHeaderIndex = -1;
@@ -181,9 +211,14 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       HandleNcActivate(message, oldWndProc);
       return;
     case WM_SETTEXT:
+      HandleSetText(message, oldWndProc);
+      return;
     case WM_SETICON:
       data.BGChanged = true;
       WithRedrawSuspended(message, oldWndProc);
+      return;
+    case ui::CM_ENABLEDCHANGED:
+      HandleEnabledChanged(message, oldWndProc);
       return;
     case WM_ERASEBKGND:
       HandleEraseBkgnd(message, oldWndProc);
@@ -251,6 +286,7 @@ void TSkinProvider::SkinnedMessage(ui::TMessage& message, const ui::TPassOn& old
       break;
     case WM_MOVE:
       KillAnimations();
+      UpdateDisabledOverlay();
       break;
     case WM_QUERYENDSESSION:
       // The session may end soon after: the animations play out first, and
@@ -289,6 +325,7 @@ void TSkinProvider::SkinnedCommand(ui::TMessage& message) {
       if (FromOwnManager(data, message)) {
         PrepareForm();
         TempBmp = paint::TBitmap32();
+        FGlow1 = FGlow2 = TMask8();
         KillAnimations();
         if (form_.HandleAllocated() && IsWindowVisible(form_.Handle())) RedrawFrame();
       }
@@ -413,29 +450,43 @@ bool TSkinProvider::PaintingAllowed() const {
          !FCommonData->FUpdating && !RgnChanging;
 }
 
+// The window's shape is always the skin's, a full rectangle too: a composing
+// desktop draws its own frame for a captioned window that has no region.
 void TSkinProvider::UpdateRegion() {
   if (!RgnChanged || RgnChanging) return;
+  const TFrameGeometry g = Geometry();
+  // A borderless window keeps its own shape; an open menu would close.
+  if (g.B <= 0 || MenuOpen()) return;
   RgnChanged = false;
   const TSkinManager* manager = FCommonData->SkinManager();
-  const TFrameGeometry g = Geometry();
+  const HWND window = form_.Handle();
   ArOR.clear();
-  if (manager && g.B > 0) {
+  if (manager) {
     const std::int32_t titleBorder = manager->IsValidSkinIndex(FTitleSkinIndex)
                                          ? manager->Skin.gd[static_cast<std::size_t>(FTitleSkinIndex)].BorderIndex
                                          : -1;
     ArOR = CornerCutouts(manager->Skin, FCommonData->BorderIndex, titleBorder, g.W, g.H);
   }
-  // A full rectangle is the same shape as no region at all.
-  if (ArOR.empty() && !region_set_) return;
   RgnChanging = true;
-  platform::UniqueRegion region(CreateRectRgn(0, 0, g.W, g.H));
-  for (const paint::TRect& r : ArOR) {
-    const platform::UniqueRegion cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
-    CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+  const ui::TSizeConstraints& limits = form_.Constraints();
+  const bool unconstrained =
+      limits.MinWidth == 0 && limits.MinHeight == 0 && limits.MaxWidth == 0 && limits.MaxHeight == 0;
+  platform::UniqueRegion region;
+  if (IsZoomed(window) && unconstrained) {
+    // Maximised over the work area: the frame lies beyond the screen's edges.
+    region.reset(CreateRectRgn(g.B, g.B, g.W - g.B, g.H - g.B));
+  } else {
+    region.reset(CreateRectRgn(0, 0, g.W, g.H));
+    for (const paint::TRect& r : ArOR) {
+      const platform::UniqueRegion cut(CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom));
+      CombineRgn(region.get(), region.get(), cut.get(), RGN_DIFF);
+    }
   }
   // The system owns the region once it is set.
-  if (SetWindowRgn(form_.Handle(), region.get(), FALSE)) region.release();
-  region_set_ = true;
+  if (SetWindowRgn(window, region.get(), FALSE)) {
+    region.release();
+    region_set_ = true;
+  }
   RgnChanging = false;
 }
 
@@ -464,24 +515,8 @@ void TSkinProvider::PaintFrameStrips(HDC windowDc) {
   }
 }
 
-// The platform draws its own caption when activation changes; it is told not
-// to (LParam -1) and the frame is repainted from the rebuilt picture instead.
-void TSkinProvider::HandleNcActivate(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
-  FormActive = message.WParam != 0;
-  const TSkinGeneralData* section = FCommonData->Section();
-  const TSkinManager* manager = FCommonData->SkinManager();
-  const bool borderFrames = manager && manager->IsValidImgIndex(FCommonData->BorderIndex) &&
-                            manager->Skin.ma[static_cast<std::size_t>(FCommonData->BorderIndex)].ImageCount > 1;
-  if ((section && section->States > 1) || borderFrames) FCommonData->BGChanged = true;
-  ui::TMessage quiet = message;
-  quiet.LParam = -1;
-  oldWndProc(quiet);
-  message.Result = quiet.Result;
-  if (FDrawNonClientArea) RedrawFrame();
-}
-
-// The platform redraws its caption on a text or icon change; the window is
-// made invisible to it for the call and the frame repainted afterwards.
+// The platform redraws its caption on an icon change; the window is made
+// invisible to it for the call and the frame repainted afterwards.
 void TSkinProvider::WithRedrawSuspended(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
   const HWND window = form_.Handle();
   const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
@@ -562,9 +597,23 @@ void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndP
   TSkinScrollWndData& data = *FCommonData;
   RgnChanged = true;
   data.BGChanged = true;
+  FGlow1 = FGlow2 = TMask8();
+  // Maximise and restore share the button; its image follows the window.
+  if (HasSystemMenu() && HasMaximize() && BigButtons) {
+    if (const TSkinManager* manager = data.SkinManager()) {
+      ButtonMax.ImageIndex = IsZoomed(form_.Handle()) ? manager->ConstData.MaskNormBtn : manager->ConstData.MaskMaxBtn;
+    }
+  }
   if (data.FUpdating || !IsWindowVisible(form_.Handle())) {
     oldWndProc(message);
     return;
+  }
+  // The grip moves with the corner: where it was, the client is painted again.
+  if (GripShown()) {
+    const RECT grip = GripRect();
+    const LONG w = grip.right - grip.left, h = grip.bottom - grip.top;
+    const RECT old{LastClientRect.right - w, LastClientRect.bottom - h, LastClientRect.right, LastClientRect.bottom};
+    InvalidateRect(form_.Handle(), &old, FALSE);
   }
   // No painting inside the framework's own resize work.
   data.FUpdating = true;
@@ -573,6 +622,8 @@ void TSkinProvider::HandleSize(ui::TMessage& message, const ui::TPassOn& oldWndP
   UpdateRegion();
   RedrawFrame();
   RedrawWindow(form_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_NOERASE | RDW_UPDATENOW);
+  GetClientRect(form_.Handle(), &LastClientRect);
+  UpdateDisabledOverlay();
 }
 
 }  // namespace vorlan::skin

@@ -3,6 +3,8 @@
 
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
+#include "paint/composite.h"
+#include "paint/stretch.h"
 #include "skin/controls/core/common_data_ops.h"
 #include "skin/controls/provider/skin_provider.h"
 
@@ -10,6 +12,7 @@
 #include "skin/controls/text/skin_text_alpha.h"
 #include "skin/controls/text/skin_text_draw.h"
 #include "skin/draw/border_mask.h"
+#include "skin/draw/image_entry.h"
 #include "skin/draw/mask_image.h"
 #include "skin/draw/section.h"
 
@@ -59,6 +62,11 @@ void TSkinProvider::PaintAll() {
   const TLoadedSkin& skin = manager->Skin;
   PaintSection(skin, data.SkinIndex, paint::EmptyCacheInfo(), StateFor(FormActive, *section),
                paint::TRect{0, 0, g.W, g.H}, paint::TPoint{}, cache);
+  if (GripShown()) {
+    const RECT grip = GripRect();
+    PaintMaskImage(cache, paint::TPoint{grip.left, grip.top}, 0, paint::MakeCacheInfo(&cache, 0, 0),
+                   SkinImage(skin, manager->ConstData.GripRightBottom), kMaskImageNormal);
+  }
   if (g.CH > 0 && FDrawNonClientArea) {
     PaintTitle(cache, g);
     const paint::TBitmapDC dc(cache);
@@ -72,6 +80,23 @@ void TSkinProvider::PaintAll() {
   data.BGChanged = false;
   data.PaintOuterEffects(&form_, POINT{g.OffsetX, g.OffsetY});
   ++cache_builds_;
+}
+
+bool TSkinProvider::GripShown() const {
+  const TSkinManager* manager = FCommonData->SkinManager();
+  if (GripMode == TGripMode::gmNone || !manager || !form_.HandleAllocated()) return false;
+  const HWND window = form_.Handle();
+  return (GetWindowLongPtrW(window, GWL_STYLE) & WS_THICKFRAME) && !IsZoomed(window) &&
+         SkinImage(manager->Skin, manager->ConstData.GripRightBottom);
+}
+
+// The bottom-right corner of the client area, as large as the grip image.
+RECT TSkinProvider::GripRect() const {
+  const TSkinManager* manager = FCommonData->SkinManager();
+  const TImageEntry image = manager ? SkinImage(manager->Skin, manager->ConstData.GripRightBottom) : TImageEntry{};
+  if (!image) return RECT{};
+  const TFrameGeometry g = Geometry();
+  return RECT{g.W - g.B - image.FrameWidth(), g.H - g.B - image.FrameHeight(), g.W - g.B, g.H - g.B};
 }
 
 void TSkinProvider::PaintTitle(paint::TBitmap32& cache, const TFrameGeometry& g) {
@@ -104,10 +129,15 @@ void TSkinProvider::PaintTitle(paint::TBitmap32& cache, const TFrameGeometry& g)
 void TSkinProvider::PaintIcon(HDC cacheDc, paint::TBitmap32& cache) {
   const paint::TRect r = paint::FromRECT(FIconRect);
   if (r.IsEmpty() || r.Left < 0 || r.Top < 0 || r.Right > cache.Width() || r.Bottom > cache.Height()) return;
-  if (TitleIcon.Glyph) {
-    paint::CopyBlock(cache, paint::TPoint{r.Left, r.Top}, *TitleIcon.Glyph,
-                     paint::TRect{0, 0, std::min(r.Width(), TitleIcon.Glyph->Width()),
-                                  std::min(r.Height(), TitleIcon.Glyph->Height())});
+  if (const paint::TBitmap32* glyph = TitleIcon.Glyph.get(); glyph && !glyph->Empty()) {
+    // Over the title by its own alpha, at the icon's size.
+    if (glyph->Width() == r.Width() && glyph->Height() == r.Height()) {
+      paint::CompositeAlpha(r, glyph->Bounds(), cache, false, paint::EmptyCacheInfo(), *glyph);
+    } else {
+      paint::TBitmap32 sized(r.Width(), r.Height());
+      paint::StretchNearest(sized, sized.Bounds(), *glyph, glyph->Bounds());
+      paint::CompositeAlpha(r, sized.Bounds(), cache, false, paint::EmptyCacheInfo(), sized);
+    }
     return;
   }
   const HWND window = form_.Handle();
@@ -186,6 +216,14 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
                  paint::FromRECT(behind), paint::TPoint{behind.left, behind.top}, cache);
   }
   GdiFlush();
+  if (!text.empty() && colors) {
+    const TSkinGenState& props = colors->Props[static_cast<std::size_t>(state)];
+    // The blurred mask is kept per activity state until the caption changes.
+    if (props.GlowSize > 0) {
+      DrawTextGlow(cache, CaptionFont(), text, paint::FromRECT(r), FormActive ? FGlow1 : FGlow2, props.GlowColor,
+                   props.GlowSize, kGlowAllSides, format);
+    }
+  }
   // The cache's bitmap is already selected into cacheDc, and a bitmap can be
   // selected into one context only: the text goes through that one.
   if (!text.empty()) {
@@ -198,13 +236,16 @@ void TSkinProvider::PaintCaption(HDC cacheDc, const TFrameGeometry& g) {
     RECT a{r.left + std::min<LONG>(mainSize.cx, r.right - r.left) + (text.empty() ? 0 : 4), r.top,
            g.W - TitleBtnsWidth - 12, r.bottom};
     if (a.right <= a.left) return;
+    // No colour of its own: the title's font colour; its own colour goes
+    // half-way to the title's colour when the form is inactive.
     paint::TColor color = AddedTitle.Font.Color();
-    const paint::TColor titleColor =
-        colors ? colors->Props[static_cast<std::size_t>(state)].FontColor.Color : form_.Font().Color();
+    const TSkinGeneralData* title =
+        manager.IsValidSkinIndex(FTitleSkinIndex) ? &skin.gd[static_cast<std::size_t>(FTitleSkinIndex)] : nullptr;
+    const TSkinGenState* titleState = title ? &title->Props[static_cast<std::size_t>(state)] : nullptr;
     if (color == paint::kNoColor) {
-      color = titleColor;
-    } else if (!FormActive) {
-      color = paint::MixColors(paint::ResolveColor(color), paint::ResolveColor(titleColor), 0.5);
+      color = titleState ? titleState->FontColor.Color : form_.Font().Color();
+    } else if (!FormActive && titleState) {
+      color = paint::MixColors(paint::ResolveColor(color), paint::ResolveColor(titleState->Color), 0.5);
     }
     WriteTextAlpha(cache, AddedTitle.Font.Handle(), AddedTitle.Text, false, color, format, paint::FromRECT(a));
   }

@@ -4,6 +4,7 @@
 
 #include "paint/bitmap_gdi_win.h"
 #include "paint/block_copy.h"
+#include "skin/controls/core/hot_tracking.h"
 #include "skin/controls/menus/skin_menus.h"
 #include "skin/controls/provider/skin_provider.h"
 #include "skin/draw/image_entry.h"
@@ -14,6 +15,20 @@ namespace {
 
 // One for the process: only one title button can be held at a time.
 bool g_button_pressed = false;
+
+// How long a click on the icon lets waiting work run before the platform's
+// own system menu takes the message loop.
+constexpr ULONGLONG kIconClickPauseMs = 200;
+
+// Runs the thread's messages as they come, for `ms`.
+void ProcessMessagesFor(ULONGLONG ms) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+    ui::Application().ProcessMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
+  }
+  ui::Application().ProcessMessages();
+}
 
 POINT CursorOf(LPARAM lparam) { return POINT{GET_X_LPARAM(lparam), GET_Y_LPARAM(lparam)}; }
 
@@ -116,6 +131,7 @@ void TSkinProvider::SetPressedHT(std::int32_t code) {
   }
   button->State = 2;
   g_button_pressed = true;
+  pressed_ht_ = code;
   RepaintButton(code);
 }
 
@@ -251,6 +267,10 @@ void TSkinProvider::ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndPr
     SetHotHT(0, true);
     return;
   }
+  if (ReleaseSystemButton(code)) {
+    message.Result = 0;
+    return;
+  }
   // Released over anything but the pressed button: no command.
   if (message.Msg == WM_NCLBUTTONUP) oldWndProc(message);
   g_button_pressed = false;
@@ -262,6 +282,64 @@ void TSkinProvider::ReleaseButton(std::int32_t code, const ui::TPassOn& oldWndPr
   }
 }
 
+bool TSkinProvider::ReleaseSystemButton(std::int32_t code) {
+  TSkinCaptionButton* button = ButtonByCode(code);
+  if (!g_button_pressed || code != pressed_ht_ || !button || code == kHtClose) return false;
+  const HWND window = form_.Handle();
+  const bool zoomed = IsZoomed(window) != FALSE;
+  if (code == kHtMaxButton && !SystemMenu->EnabledMax() && !(zoomed && SystemMenu->EnabledRestore())) return false;
+  // The flag goes first: a later hover must show the hot look again.
+  g_button_pressed = false;
+  button->State = 0;
+  SetHotHT(0, true);
+  switch (code) {
+    case kHtMinButton: {
+      // The application's main form goes to the taskbar without a hide effect.
+      const bool mainForm = &form_ == ui::Application().MainForm();
+      const WPARAM command = !mainForm && IsIconic(window) ? SC_RESTORE : SC_MINIMIZE;
+      const bool skipped = SkipAnimation;
+      SkipAnimation = SkipAnimation || mainForm;
+      SendMessageW(window, WM_SYSCOMMAND, command, 0);
+      SkipAnimation = skipped;
+      FCommonData->BGChanged = true;
+      break;
+    }
+    case kHtMaxButton:
+      SendMessageW(window, WM_SYSCOMMAND, zoomed ? SC_RESTORE : SC_MAXIMIZE, 0);
+      SystemMenu->Generate();
+      break;
+    case kHtHelp:
+      SendMessageW(window, WM_SYSCOMMAND, SC_CONTEXTHELP, 0);
+      SystemMenu->Generate();
+      if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+// A click on the icon: the form's own handling may take it; else the system
+// menu drops down below the icon.
+void TSkinProvider::ClickIcon(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
+  message.Result = 0;
+  oldWndProc(message);
+  if (message.Result != 0) return;
+  SetHotHT(0, true);
+  g_button_pressed = false;
+  const HWND window = form_.Handle();
+  const TSkinManager* manager = FCommonData->SkinManager();
+  if (manager && !manager->SkinnedPopups()) {
+    // The platform's menu holds the message loop until it closes: what is
+    // waiting runs first.
+    ProcessMessagesFor(kIconClickPauseMs);
+    if (!IsWindow(window) || form_.IsDestroying() || FCommonData->FUpdating) return;
+  }
+  const TFrameGeometry g = Geometry();
+  const RECT outer = WindowBounds(window);
+  DropSysMenu(outer.left + g.B, outer.top + 2 * g.B + (FIconRect.bottom - FIconRect.top));
+}
+
 // The title bar's mouse and keyboard messages; true = consumed.
 bool TSkinProvider::HandleTitleMessage(ui::TMessage& message, const ui::TPassOn& oldWndProc) {
   const TFrameGeometry g = Geometry();
@@ -271,13 +349,23 @@ bool TSkinProvider::HandleTitleMessage(ui::TMessage& message, const ui::TPassOn&
   const std::int32_t iconHeight = FIconRect.bottom - FIconRect.top;
   switch (message.Msg) {
     case WM_NCHITTEST: {
-      const std::int32_t code = HTProcess(CursorOf(message.LParam));
-      if (code != kHtSysMenu && !IsTitleButtonCode(code)) return false;
-      message.Result = code;
+      const POINT at = CursorOf(message.LParam);
+      const std::int32_t code = HTProcess(at);
+      if (code == kHtSysMenu || IsTitleButtonCode(code)) {
+        message.Result = code;
+        return true;
+      }
+      // Elsewhere the platform answers, but inside the size grip.
+      const RECT grip = GripRect();
+      const POINT p{at.x - outer.left, at.y - outer.top};
+      if (!GripShown() || !PtInRect(&grip, p)) return false;
+      message.Result = HTBOTTOMRIGHT;
       return true;
     }
     case WM_NCMOUSEMOVE: {
       if (!form_.Enabled()) return false;
+      // The manager then tells the form when the mouse has left it (command 30).
+      SetActiveControl(FCommonData->SkinManager(), window);
       const std::int32_t code = HTProcess(CursorOf(message.LParam));
       if (IsTitleButtonCode(code)) {
         SetHotHT(code, true);
@@ -290,10 +378,7 @@ bool TSkinProvider::HandleTitleMessage(ui::TMessage& message, const ui::TPassOn&
     case WM_NCLBUTTONDOWN: {
       const auto code = static_cast<std::int32_t>(message.WParam);
       if (code == kHtSysMenu) {
-        SetHotHT(0, true);
-        g_button_pressed = false;
-        message.Result = 0;
-        DropSysMenu(outer.left + g.B, outer.top + 2 * g.B + iconHeight);
+        ClickIcon(message, oldWndProc);
         return true;
       }
       if (IsTitleButtonCode(code)) {

@@ -87,17 +87,10 @@ platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAft
   return window;
 }
 
-FARPROC DesktopManagerProc(const char* name) {
-  static const HMODULE dwm = LoadLibraryW(L"dwmapi.dll");
-  return dwm ? GetProcAddress(dwm, name) : nullptr;
-}
-
-bool CompositionEnabled() {
-  using TIsEnabled = HRESULT(WINAPI*)(BOOL*);
-  static const auto isEnabled =
-      reinterpret_cast<TIsEnabled>(reinterpret_cast<void*>(DesktopManagerProc("DwmIsCompositionEnabled")));
-  BOOL enabled = FALSE;
-  return isEnabled != nullptr && SUCCEEDED(isEnabled(&enabled)) && enabled;
+HWND DirectlyAbove(HWND window) {
+  if (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) return HWND_TOPMOST;
+  const HWND above = GetWindow(window, GW_HWNDPREV);
+  return above != nullptr ? above : HWND_TOP;
 }
 
 TEffectObserver SetEffectObserver(TEffectObserver observer) { return std::exchange(Observer(), std::move(observer)); }
@@ -205,12 +198,7 @@ void AnimShowForm(TSkinProvider& provider, TSkAnimType type, std::uint32_t durat
     RECT bounds{};
     GetWindowRect(formWindow, &bounds);
     if (!snapshot.Empty()) {
-      HWND insertAfter = HWND_TOPMOST;
-      if (!(GetWindowLongPtrW(formWindow, GWL_EXSTYLE) & WS_EX_TOPMOST)) {
-        const HWND above = GetWindow(formWindow, GW_HWNDPREV);
-        insertAfter = above != nullptr ? above : HWND_TOP;
-      }
-      window = CreateEffectWindow(bounds, insertAfter);
+      window = CreateEffectWindow(bounds, DirectlyAbove(formWindow));
     }
     if (window) {
       TSkShowFadeSteps steps;

@@ -9,6 +9,7 @@
 #include "paint/bitmap32.h"
 #include "platform/handle_win.h"
 #include "skin/controls/core/anim_timer.h"
+#include "skin/controls/provider/desktop_manager.h"
 #include "skin/data/manager_options.h"
 #include "skin/draw/window_fade_steps.h"
 
@@ -22,10 +23,9 @@ class TSkinProvider;
 // A borderless, hidden, layered tool window that never takes the activation,
 // at `screenRect`, inserted after `insertAfter` in the z-order.
 platform::UniqueWindow CreateEffectWindow(const RECT& screenRect, HWND insertAfter);
-// Desktop composition is on (never where the platform has none).
-bool CompositionEnabled();
-// A function of the desktop window manager's library; none where there is none.
-FARPROC DesktopManagerProc(const char* name);
+// The window right above `window` in the z-order, for a window that is to
+// lie directly over it (HWND_TOPMOST for a topmost one, HWND_TOP when none is above).
+HWND DirectlyAbove(HWND window);
 
 // The process's one fade-out of a window snapshot; its ticks are those of a
 // message timer every 10 ms.
