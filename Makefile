@@ -4,21 +4,25 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps check linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 run bench fuzz clean
+.PHONY: all deps check host-tools linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 \
+        run bench fuzz clean
 
 all: linux win64 win32 linux32
 
 deps:
 	@scripts/setup-deps
 
-build/linux/build.ninja: | deps
+# A tree is configured again when the presets change.
+build/linux/build.ninja: CMakePresets.json | deps
 	cmake --preset linux >/dev/null
-build/win64/build.ninja: | deps
+build/win64/build.ninja: CMakePresets.json | deps
 	cmake --preset win64 >/dev/null
-build/win32/build.ninja: | deps
+build/win32/build.ninja: CMakePresets.json | deps
 	cmake --preset win32 >/dev/null
-build/linux32/build.ninja: | deps
+build/linux32/build.ninja: CMakePresets.json | deps
 	cmake --preset linux32 >/dev/null
+build/linux-release/build.ninja: CMakePresets.json | deps
+	cmake --preset linux-release >/dev/null
 
 # The habits a tool can judge: style rules, floors of the includes, formatting.
 check: deps
@@ -26,14 +30,20 @@ check: deps
 	scripts/check-floors
 	scripts/check-format
 
+# What the cross builds run on the build machine: the skin packer (found
+# beside the native vorlantv-cli the cross presets name), not the linux tree
+# with its tests.
+host-tools: deps build/linux/build.ninja
+	cmake --build build/linux -j $(JOBS) --target vorlan_skinpack
+
 linux: deps build/linux/build.ninja
 	cmake --build build/linux -j $(JOBS)
-win64: deps build/win64/build.ninja linux
+win64: deps build/win64/build.ninja host-tools
 	cmake --build build/win64 -j $(JOBS)
-win32: deps build/win32/build.ninja linux
+win32: deps build/win32/build.ninja host-tools
 	cmake --build build/win32 -j $(JOBS)
 # The portable code at 32 bits, run through qemu-i386.
-linux32: deps build/linux32/build.ninja linux
+linux32: deps build/linux32/build.ninja host-tools
 	cmake --build build/linux32 -j $(JOBS)
 
 test-linux: linux
@@ -45,17 +55,21 @@ test-win64: win64
 test-linux32: linux32
 	scripts/with-services ctest --test-dir build/linux32 -j $(JOBS) --output-on-failure
 
-# The optimised build (benchmarks included) is built here too, so that
-# `make bench` cannot break unseen.
-linux-release: deps
-	cmake --preset linux-release >/dev/null
-	cmake --build build/linux-release -j $(JOBS)
-
-test: check linux win64 win32 linux-release linux32
-	$(MAKE) --no-print-directory test-linux test-win64 test-linux32
+# Feedback first: each tree's tests run as soon as it is built, the quickest
+# first; the shipping win32 program, compiled and linked only, comes last.
+test: check
+	$(MAKE) --no-print-directory test-linux
+	$(MAKE) --no-print-directory test-win64
+	$(MAKE) --no-print-directory test-linux32
+	$(MAKE) --no-print-directory win32
 
 run: deps
 	@scripts/run-program
+
+# The benchmarks are compiled in the linux tree by `make test`; the optimised
+# tree they are measured in is built here, on demand.
+linux-release: deps build/linux-release/build.ninja
+	cmake --build build/linux-release -j $(JOBS)
 
 bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
@@ -66,4 +80,5 @@ fuzz: deps
 	scripts/run-fuzzers build/fuzz/bin $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build/linux build/linux-release build/linux32 build/win64 build/win32 build/fuzz build/local build/wine-prefix
+	rm -rf build/linux build/linux-release build/linux32 build/win64 build/win32 build/fuzz build/local build/wine-prefix \
+	       build/wine-local
