@@ -46,22 +46,28 @@ win32: deps build/win32/build.ninja host-tools
 linux32: deps build/linux32/build.ninja host-tools
 	cmake --build build/linux32 -j $(JOBS)
 
-test-linux: linux
+# Each tree's test programs are built first and run at once; the rest of the
+# tree (programs, tools, benchmarks) after all the tests.
+test-linux: deps build/linux/build.ninja
+	cmake --build build/linux -j $(JOBS) --target vorlan_tests
 	scripts/with-services ctest --test-dir build/linux -j $(JOBS) --output-on-failure
 
-test-win64: win64
+test-win64: deps build/win64/build.ninja host-tools
+	cmake --build build/win64 -j $(JOBS) --target vorlan_tests
 	scripts/with-services scripts/wine-session ctest --test-dir build/win64 -j $(JOBS) --output-on-failure
 
-test-linux32: linux32
+test-linux32: deps build/linux32/build.ninja host-tools
+	cmake --build build/linux32 -j $(JOBS) --target vorlan_tests
 	scripts/with-services ctest --test-dir build/linux32 -j $(JOBS) --output-on-failure
 
-# Feedback first: each tree's tests run as soon as it is built, the quickest
-# first; the shipping win32 program, compiled and linked only, comes last.
+# Feedback first: the native tests, then the Wine tests, then the 32-bit
+# tests, each as soon as its test programs are built; then the rest of those
+# trees, and last the shipping win32 program, compiled and linked only.
 test: check
 	$(MAKE) --no-print-directory test-linux
 	$(MAKE) --no-print-directory test-win64
 	$(MAKE) --no-print-directory test-linux32
-	$(MAKE) --no-print-directory win32
+	$(MAKE) --no-print-directory linux win64 linux32 win32
 
 run: deps
 	@scripts/run-program

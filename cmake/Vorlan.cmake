@@ -4,7 +4,8 @@ set(VORLAN_WARNINGS -Wall -Wextra -Werror)
 
 option(VORLAN_CCACHE "Compile through ccache where it is installed" ON)
 option(VORLAN_PCH "Precompiled headers: <windows.h> with the standard library in the Windows libraries, GoogleTest in the test programs" ON)
-option(VORLAN_UNITY "Unity builds of the portable libraries" ON)
+option(VORLAN_UNITY "Unity builds of the portable libraries and their test programs" ON)
+set(VORLAN_UNITY_BATCH 8 CACHE STRING "Units per unity unit (0: all of a target in one)")
 
 # ccache, unless a launcher is set already (CMAKE_CXX_COMPILER_LAUNCHER). Paths
 # under the source tree are hashed relative to it, so clones share the cache;
@@ -40,7 +41,7 @@ endfunction()
 # in one, which saves parsing the same headers again.
 function(vorlan_unity)
   if(VORLAN_UNITY)
-    set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 8)
+    set_target_properties(${ARGN} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE ${VORLAN_UNITY_BATCH})
   endif()
 endfunction()
 
@@ -142,7 +143,9 @@ function(vorlan_test name)
     vorlan_test_pch(${name} windows)
   else()
     vorlan_test_pch(${name} portable)
+    vorlan_unity(${name})
   endif()
+  add_dependencies(vorlan_tests ${name})
   add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
   if(T_LABELS)
     set_tests_properties(${name} PROPERTIES LABELS "${T_LABELS}")
