@@ -4,22 +4,25 @@ SHELL := /bin/bash
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 20
 
-.PHONY: all deps check linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 run bench fuzz clean
-.PHONY: package test-package
+.PHONY: all deps check host-tools linux linux-release win64 win32 linux32 test test-linux test-win64 test-linux32 \
+        run bench fuzz clean package test-package
 
 all: linux win64 win32 linux32
 
 deps:
 	@scripts/setup-deps
 
-build/linux/build.ninja: | deps
+# A tree is configured again when the presets change.
+build/linux/build.ninja: CMakePresets.json | deps
 	cmake --preset linux >/dev/null
-build/win64/build.ninja: | deps
+build/win64/build.ninja: CMakePresets.json | deps
 	cmake --preset win64 >/dev/null
-build/win32/build.ninja: | deps
+build/win32/build.ninja: CMakePresets.json | deps
 	cmake --preset win32 >/dev/null
-build/linux32/build.ninja: | deps
+build/linux32/build.ninja: CMakePresets.json | deps
 	cmake --preset linux32 >/dev/null
+build/linux-release/build.ninja: CMakePresets.json | deps
+	cmake --preset linux-release >/dev/null
 
 # The habits a tool can judge: style rules, floors of the includes, formatting.
 check: deps
@@ -27,33 +30,46 @@ check: deps
 	scripts/check-floors
 	scripts/check-format
 
+# What the cross builds run on the build machine: the skin packer (found
+# beside the native vorlantv-cli the cross presets name), not the linux tree
+# with its tests.
+host-tools: deps build/linux/build.ninja
+	cmake --build build/linux -j $(JOBS) --target vorlan_skinpack
+
 linux: deps build/linux/build.ninja
 	cmake --build build/linux -j $(JOBS)
-win64: deps build/win64/build.ninja linux
+win64: deps build/win64/build.ninja host-tools
 	cmake --build build/win64 -j $(JOBS)
-win32: deps build/win32/build.ninja linux
+win32: deps build/win32/build.ninja host-tools
 	cmake --build build/win32 -j $(JOBS)
 # The portable code at 32 bits, run through qemu-i386.
-linux32: deps build/linux32/build.ninja linux
+linux32: deps build/linux32/build.ninja host-tools
 	cmake --build build/linux32 -j $(JOBS)
 
-test-linux: linux
+# Each tree's test programs are built first and run at once; the rest of the
+# tree (programs, tools, benchmarks) after all the tests.
+test-linux: deps build/linux/build.ninja
+	cmake --build build/linux -j $(JOBS) --target vorlan_tests
 	scripts/with-services ctest --test-dir build/linux -j $(JOBS) --output-on-failure
 
-test-win64: win64
+test-win64: deps build/win64/build.ninja host-tools
+	cmake --build build/win64 -j $(JOBS) --target vorlan_tests
 	scripts/with-services scripts/wine-session ctest --test-dir build/win64 -j $(JOBS) --output-on-failure
 
-test-linux32: linux32
+test-linux32: deps build/linux32/build.ninja host-tools
+	cmake --build build/linux32 -j $(JOBS) --target vorlan_tests
 	scripts/with-services ctest --test-dir build/linux32 -j $(JOBS) --output-on-failure
 
-# The optimised build (benchmarks included) is built here too, so that
-# `make bench` cannot break unseen.
-linux-release: deps
-	cmake --preset linux-release >/dev/null
-	cmake --build build/linux-release -j $(JOBS)
-
-test: check linux win64 win32 linux-release linux32
-	$(MAKE) --no-print-directory test-linux test-win64 test-linux32
+# Feedback first: the native tests, then the Wine tests, then the 32-bit
+# tests, each as soon as its test programs are built; then the rest of those
+# trees, the shipping win32 program (compiled and linked only), and last the
+# installers under Wine.
+test: check
+	$(MAKE) --no-print-directory test-linux
+	$(MAKE) --no-print-directory test-win64
+	$(MAKE) --no-print-directory test-linux32
+	$(MAKE) --no-print-directory linux win64 linux32 win32
+	$(MAKE) --no-print-directory test-package
 
 # The installers and the zip in build/package/: only the programs they hold
 # (and the host tool the cross builds need) are built.
@@ -66,10 +82,14 @@ package: deps build/linux/build.ninja build/win64/build.ninja build/win32/build.
 # The x64 installer and uninstaller under Wine, in a fresh prefix.
 test-package: package
 	scripts/test-package
-test: test-package
 
 run: deps
 	@scripts/run-program
+
+# The benchmarks are compiled in the linux tree by `make test`; the optimised
+# tree they are measured in is built here, on demand.
+linux-release: deps build/linux-release/build.ninja
+	cmake --build build/linux-release -j $(JOBS)
 
 bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
@@ -80,4 +100,5 @@ fuzz: deps
 	scripts/run-fuzzers build/fuzz/bin $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build/linux build/linux-release build/linux32 build/win64 build/win32 build/fuzz build/local build/wine-prefix
+	rm -rf build/linux build/linux-release build/linux32 build/win64 build/win32 build/fuzz build/local build/wine-prefix \
+	       build/wine-local

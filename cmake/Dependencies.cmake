@@ -17,6 +17,7 @@ find_package(JPEG REQUIRED)
 
 if(VORLAN_BUILD_TESTS)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
-  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  # No test uses gmock: it is not built.
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
   add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL SYSTEM)
 endif()

@@ -1,5 +1,5 @@
 // A soak: 10 000 film lookups through one HTTP client against the stand-in
-// catalogue (127.0.0.1:18081), keep-alive and fresh connections mixed (every
+// catalogue (127.0.0.1:18081 or VORLAN_CATALOGUE_ADDRESS), keep-alive and fresh connections mixed (every
 // tenth lookup follows a request to another port, so the client reconnects).
 // Prints the resident memory at the 1 000th and the 10 000th lookup; the
 // growth between them should stay under 1 MiB.
@@ -11,8 +11,10 @@
 #include <string>
 
 #include "app/film_lookup.h"
+#include "common/service_address.h"
 #include "http/http_client.h"
 #include "platform/error.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -36,13 +38,17 @@ int main() {
 
   vorlan::http::THttpClient client;
   const vorlan::app::GetText get = [&client](const std::u16string& url) { return client.Get(url); };
-  const vorlan::app::LookupHosts hosts{u"127.0.0.1:18081", u"vorlantv.example"};
+  const std::string catalogue = bench::ServiceAddress("VORLAN_CATALOGUE_ADDRESS", "127.0.0.1:18081");
+  const std::u16string portal_probe =
+      u"http://" + vorlan::platform::Utf8ToUtf16(bench::ServiceAddress("VORLAN_PORTAL_ADDRESS", "127.0.0.1:18083")) +
+      u"/test/connection";
+  const vorlan::app::LookupHosts hosts{vorlan::platform::Utf8ToUtf16(catalogue), u"vorlantv.example"};
   vorlan::app::TResponseHolder holder;
   long at_warm_up = 0;
   int failures = 0;
   for (int i = 1; i <= kLookups; ++i) {
     try {
-      if (i % 10 == 0) client.Get(u"http://127.0.0.1:18083/test/connection");
+      if (i % 10 == 0) client.Get(portal_probe);
       vorlan::app::RunFilmLookup(u"306084", get, holder, hosts, {});
     } catch (const vorlan::Error& error) {
       if (++failures == 1) std::fprintf(stderr, "bench_soak: lookup %d failed: %s\n", i, error.what());

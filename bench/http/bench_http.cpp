@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "common/service_address.h"
 #include "http/http_client.h"
 #include "platform/socket.h"
 
@@ -22,7 +23,6 @@ using Clock = std::chrono::steady_clock;
 constexpr size_t kBigSize = size_t{64} * 1024 * 1024;
 constexpr int kSmallGets = 1000;
 constexpr int kRounds = 3;
-constexpr char kStandInPictures[] = "http://127.0.0.1:18082/400/200/nature/";
 
 // Answers "/big" with kBigSize bytes and anything else with a small body,
 // keeping connections open.
@@ -125,7 +125,8 @@ int main() {
   const double curl_big = Best([&] { RunCurl("-o /dev/null " + big_url); });
   Report("64 MiB body", client_big, curl_big);
 
-  std::string small_url = kStandInPictures;
+  std::string small_url =
+      "http://" + bench::ServiceAddress("VORLAN_PICTURES_ADDRESS", "127.0.0.1:18082") + "/400/200/nature/";
   try {
     vorlan::http::THttpClient probe;
     probe.Get(Wide(small_url), body);

@@ -23,7 +23,7 @@ TEST_F(IntegrationCookies, ServerCookiesGoBackToTheSameHost) {
 TEST_F(IntegrationCookies, CookiesStayWithTheirHost) {
   THttpClient client;
   client.Get(std::u16string(kCatalogue) + u"/test/cookies/set");
-  EXPECT_EQ(EchoedCookies(client, u"http://localhost:18081"), "") << "host-only cookies of 127.0.0.1";
+  EXPECT_EQ(EchoedCookies(client, CatalogueOnLocalhost()), "") << "host-only cookies of 127.0.0.1";
   THttpClient other;
   EXPECT_EQ(EchoedCookies(other, kCatalogue), "") << "each client has its own store";
 }
