@@ -59,6 +59,7 @@ run: deps
 
 bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
+	JOBS=$(JOBS) bench/app/win/run-window-benches
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null
