@@ -93,6 +93,7 @@ linux-release: deps build/linux-release/build.ninja
 
 bench: linux-release
 	scripts/with-services scripts/run-benches build/linux-release/bin
+	JOBS=$(JOBS) bench/app/win/run-window-benches
 
 fuzz: deps
 	cmake --preset fuzz >/dev/null

@@ -41,9 +41,9 @@ constexpr TColor kPictureColor = 0x00336699;
 
 // A picture of one colour whose alpha is 0 everywhere, as a decoded
 // photograph without alpha channel may carry it.
-paint::TBitmap32 PlainPicture(int width, int height) {
+paint::TBitmap32 PlainPicture(int width, int height, TColor color = kPictureColor) {
   paint::TBitmap32 picture(width, height);
-  paint::FillRect32(picture, picture.Bounds(), kPictureColor, 0);
+  paint::FillRect32(picture, picture.Bounds(), color, 0);
   return picture;
 }
 
@@ -126,6 +126,22 @@ TEST_F(SkinImageTest, MovingTheImageRebuildsItOverThePanelsNewPlace) {
   EXPECT_LE((picture.Pixel(5 + 3, 9 + 49) & 0xFF) - 0x30u, 8u) << "the picture at the new place";
   EXPECT_EQ(picture.Pixel(5 + 3, 9 + 50), under.Pixel(5 + 3, 9 + 50)) << "the panel under the new place";
   EXPECT_EQ(picture.Pixel(5 + 40, 9 + 58), under.Pixel(5 + 40, 9 + 58));
+}
+
+TEST_F(SkinImageTest, ANewPictureOrANewSizeIsFittedAgainNotTakenFromAnEarlierPaint) {
+  ShownForm shown(skin, 300, 160);
+  Build(shown);
+  shown.Show();
+  image->SetPicture(PlainPicture(400, 200));
+  Print(*panel);  // fitted to 264 x 132 once
+  image->SetPicture(PlainPicture(400, 200, 0x00996633));
+  const paint::TBitmap32 second = Print(*panel);
+  EXPECT_LE((second.Pixel(1 + 100, 1 + 60) & 0xFF) - 0x90u, 8u) << "the new picture's colour";
+  image->SetBounds(1, 1, 132, 66);  // the picture fills 132 x 66
+  const paint::TBitmap32 smaller = Print(*panel);
+  const paint::TBitmap32& under = *panel->SkinData().FCacheBmp;
+  EXPECT_LE((smaller.Pixel(1 + 131, 1 + 65) & 0xFF) - 0x90u, 8u) << "the picture fills the new size";
+  EXPECT_EQ(smaller.Pixel(1 + 140, 1 + 10), under.Pixel(1 + 140, 1 + 10)) << "and no more: the panel beside it";
 }
 
 }  // namespace

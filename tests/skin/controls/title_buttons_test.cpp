@@ -85,8 +85,11 @@ TEST(TitleButtons, CloseFadesInAndOutTickByTick) {
   EXPECT_FALSE(fade->TimerRunning());
 
   f.Provider().SetHotHT(kHtClose, true);
+  ASSERT_NE(fade->FadeWindow(), nullptr) << "a later hover makes its fade window at once: no tick creates one";
+  EXPECT_FALSE(IsWindowVisible(fade->FadeWindow())) << "the tick shows it";
   fade->OnAnimTimer();
   EXPECT_EQ(fade->ShownAlpha(), 255) << "a later hover shows the hot frame on the first tick";
+  EXPECT_TRUE(IsWindowVisible(fade->FadeWindow()));
 }
 
 TEST(TitleButtons, TheEndOfTheSessionLetsAFadePlayOutFirst) {

@@ -50,6 +50,9 @@ void TSkSBAnimation::ChangeState(std::int32_t state, std::int32_t steps) {
     MakeForm();
     UpdateForm(255);
     top_shown_ = true;
+  } else if (Up && !window_) {
+    // Made now, with the change, so that no tick of the fade creates a window.
+    MakeForm();
   }
   timer_.SetEnabled(true);
 }

@@ -51,12 +51,16 @@ TSkinCustomImage::~TSkinCustomImage() = default;
 
 void TSkinCustomImage::SetPicture(paint::TBitmap32 picture) {
   FPictureAlpha = false;
+  ++FPictureGeneration;
+  FFitted = {};
   FCommonData->BGChanged = true;
   ui::TImage::SetPicture(std::move(picture));
 }
 
 void TSkinCustomImage::SetPicture32(paint::TBitmap32 picture) {
   FPictureAlpha = true;
+  ++FPictureGeneration;
+  FFitted = {};
   FCommonData->BGChanged = true;
   ui::TImage::SetPicture(std::move(picture));
 }
@@ -107,15 +111,13 @@ void TSkinCustomImage::DrawPicture(paint::TBitmap32& cache, const paint::TCacheI
   if (Empty()) return;
   const paint::TRect place = PictureRect();
   if (place.IsEmpty()) return;
-  paint::TBitmap32 work = Picture().Clone();
-  if (!FPictureAlpha) paint::SetAlphaRect(work, work.Bounds(), 255, paint::kNoColor);
-  if (Stretch() && (place.Width() != work.Width() || place.Height() != work.Height())) {
-    paint::TBitmap32 fitted(place.Width(), place.Height());
-    paint::ResampleBitmap(work, fitted, place.Width(), paint::kFilterMitchell, place.Height());
-    work = std::move(fitted);
-    // The filter's lobes touch the alpha too: a picture without alpha stays opaque.
-    if (!FPictureAlpha) paint::SetAlphaRect(work, work.Bounds(), 255, paint::kNoColor);
+  const bool resampled = Stretch() && (place.Width() != Picture().Width() || place.Height() != Picture().Height());
+  paint::TBitmap32 own;
+  if (!resampled) {
+    own = Picture().Clone();
+    if (!FPictureAlpha) paint::SetAlphaRect(own, own.Bounds(), 255, paint::kNoColor);
   }
+  const paint::TBitmap32& work = resampled ? FittedPicture({place.Width(), place.Height()}) : own;
   // Only the part inside the control is copied.
   const paint::TRect target =
       paint::Intersect(paint::MakeRect(place.Left, place.Top, work.Width(), work.Height()), cache.Bounds());
@@ -129,6 +131,18 @@ void TSkinCustomImage::DrawPicture(paint::TBitmap32& cache, const paint::TCacheI
   }
   paint::CopyImage32(target, source, cache, FReflected, FBlend, FGrayed ? kGrayBlendColor : paint::kNoColor, false,
                      parent, work);
+}
+
+const paint::TBitmap32& TSkinCustomImage::FittedPicture(paint::TSize size) {
+  if (FFitted.Generation == FPictureGeneration && FFitted.Size == size) return FFitted.Picture;
+  paint::TBitmap32 work = Picture().Clone();
+  if (!FPictureAlpha) paint::SetAlphaRect(work, work.Bounds(), 255, paint::kNoColor);
+  paint::TBitmap32 fitted(size.Width, size.Height);
+  paint::ResampleBitmap(work, fitted, size.Width, paint::kFilterMitchell, size.Height);
+  // The filter's lobes touch the alpha too: a picture without alpha stays opaque.
+  if (!FPictureAlpha) paint::SetAlphaRect(fitted, fitted.Bounds(), 255, paint::kNoColor);
+  FFitted = {FPictureGeneration, size, std::move(fitted)};
+  return FFitted.Picture;
 }
 
 bool TSkinCustomImage::PrepareCache(HDC dc) {

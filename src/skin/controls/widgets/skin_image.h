@@ -65,6 +65,18 @@ class TSkinCustomImage : public TSkinnedControl<ui::TImage> {
   bool OwnCommand(ui::TMessage& message);
   bool PrepareCache(HDC dc);
   void DrawPicture(paint::TBitmap32& cache, const paint::TCacheInfo& parent);
+  // The picture resampled to `size`, made again only when the picture or the
+  // size changed: resampling a photograph costs more than the rest of a
+  // paint, and the control is painted again with every repaint of its parent.
+  const paint::TBitmap32& FittedPicture(paint::TSize size);
+
+  struct TFitted {
+    std::uint64_t Generation = 0;
+    paint::TSize Size{};
+    paint::TBitmap32 Picture;
+  };
+  TFitted FFitted;
+  std::uint64_t FPictureGeneration = 1;
 
   bool FGrayed = false;
   bool FReflected = false;
