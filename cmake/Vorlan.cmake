@@ -8,8 +8,8 @@ option(VORLAN_UNITY "Unity builds of the portable libraries and their test progr
 set(VORLAN_UNITY_BATCH 8 CACHE STRING "Units per unity unit (0: all of a target in one)")
 
 # ccache, unless a launcher is set already (CMAKE_CXX_COMPILER_LAUNCHER). Paths
-# under the source tree are hashed relative to it, so clones share the cache;
-# the sloppiness lets it cache units built on a precompiled header.
+# under the source tree are hashed relative to it; the sloppiness lets it
+# cache units built on a precompiled header.
 if(VORLAN_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
   find_program(VORLAN_CCACHE_PROGRAM ccache)
   if(VORLAN_CCACHE_PROGRAM)
