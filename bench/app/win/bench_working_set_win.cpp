@@ -1,7 +1,8 @@
 // The memory the running program holds: its private bytes after start and
 // after 100 lookups, against the bare window's process, read from outside;
-// then where the skin engine's part goes, counted inside the main form
-// built in this process (cache pictures, glow windows, the loaded skin).
+// then the skin engine's share: what the main form with its skin adds to a
+// running process (this one), and where it goes (the loaded skin, cache
+// pictures, glow windows).
 //   bench_working_set PROGRAM [FILM_NUMBER]
 // PROGRAM is VorlanTV.exe built for the local stand-in services, which must
 // be running (the banner and the lookups go to them).
@@ -139,18 +140,23 @@ int ShowInside() {
   const std::uint64_t glow = GlowBytes(form.SkinButton1->SkinData());
   const std::uint64_t hovered = bench::PrivateBytes(GetCurrentProcess());
 
-  std::printf("where the skin engine's memory goes, counted in the main form built in-process\n");
-  std::printf("  loaded skin: bitmaps %.2f MiB (master, images), tables %.2f MiB, stored package %.2f MiB\n",
-              MiB(skin_bitmaps), MiB(tables), MiB(package));
+  std::printf(
+      "the main form with its skin, built in this running process: %.2f MiB of private bytes, %.2f MiB with a "
+      "glow up\n",
+      MiB(shown_bytes - before), MiB(hovered - before));
+  std::printf("the skin engine's share at most (the form's other parts included): %.2f MiB (goal: at most %.0f)\n",
+              MiB(hovered - before), kSkinShareGoalMiB);
+  std::printf("where the skin engine's memory goes:\n");
+  std::printf(
+      "  the loaded skin: bitmaps %.2f MiB (master bitmap and images), tables %.2f MiB, stored package %.2f MiB\n",
+      MiB(skin_bitmaps), MiB(tables), MiB(package));
   std::printf("  cache pictures: the form's frame %.2f MiB, the controls %.2f MiB\n", MiB(form_cache),
               MiB(controls_cache));
-  std::printf("  glow window around the hovered button: %.2f MiB (its picture; the window system keeps a copy)\n",
+  std::printf("  the glow window around the hovered button: %.2f MiB (and the window system's copy of it)\n",
               MiB(glow));
-  std::printf("  the banner picture itself (not the skin's): %.2f MiB\n", MiB(banner));
-  std::printf("  counted in all: %.2f MiB; the window system's copies of the windows' pictures come on top\n",
+  std::printf("  counted: %.2f MiB; the rest is the window system's pictures of the windows, fonts and heap\n",
               MiB(skin_bitmaps + tables + package + form_cache + controls_cache + glow));
-  std::printf("  private bytes of this process: %.2f MiB before the form, %.2f MiB shown, %.2f MiB hovered\n",
-              MiB(before), MiB(shown_bytes), MiB(hovered));
+  std::printf("  (not the skin's: the banner picture %.2f MiB)\n", MiB(banner));
   vorlan::skin::DestroyAllGlows();
   return 0;
 }
@@ -197,7 +203,6 @@ int wmain(int argc, wchar_t** argv) {
               MiB(started - bare_bytes));
   std::printf("  VorlanTV after %d lookups:     %7.2f MiB  (%.2f MiB above the bare window)\n", kLookups, MiB(after),
               MiB(after - bare_bytes));
-  std::printf("the program above the bare window, the skin engine's share at most: %.2f MiB (goal: at most %.0f)\n",
-              MiB(std::max(started, after) - bare_bytes), kSkinShareGoalMiB);
+  std::printf("(the difference holds the whole program, its code as Wine loads it included)\n");
   return ShowInside();
 }

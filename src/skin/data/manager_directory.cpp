@@ -11,6 +11,13 @@
 
 namespace vorlan::skin {
 
+std::u16string WithoutPackageExtension(std::u16string_view name) {
+  if (name.size() > 4 && platform::AsciiUpperCopy(name.substr(name.size() - 4)) == u".ASZ") {
+    name.remove_suffix(4);
+  }
+  return std::u16string(name);
+}
+
 std::u16string WithTrailingBackslash(std::u16string_view directory) {
   std::u16string out(directory);
   if (out.size() == 1 && out != u"\\" && out != u"/") return out + u":\\";

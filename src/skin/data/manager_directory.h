@@ -27,6 +27,10 @@ std::u16string ResolveSkinDirectory(std::u16string_view value, std::u16string_vi
 // entries starting with "." are skipped. Unsorted, in directory order.
 std::vector<std::u16string> FindSkinsInDirectory(std::u16string_view directory, TSkinTypes type);
 
+// A skin name as the manager keeps it: a final ".asz" in any letter case is
+// dropped from a name longer than it.
+std::u16string WithoutPackageExtension(std::u16string_view name);
+
 // Case-insensitive sort of skin names.
 void SortSkinNames(std::vector<std::u16string>& names);
 

@@ -4,7 +4,6 @@
 #include <span>
 #include <system_error>
 
-#include "platform/ascii.h"
 #include "platform/error.h"
 #include "platform/text.h"
 #include "skin/data/manager_directory.h"
@@ -54,9 +53,7 @@ void TSkinManager::SelectSkin(std::u16string_view value) {
   Fire(OnBeforeChange);
   g_skin_changing = true;
   Skin.CommonSkinData.Active = false;
-  if (FSkinName.size() > 4 && platform::AsciiUpperCopy(FSkinName.substr(FSkinName.size() - 4)) == u".ASZ") {
-    FSkinName.resize(FSkinName.size() - 4);
-  }
+  FSkinName = WithoutPackageExtension(FSkinName);
   if (!ReloadCurrentSkin()) FSkinName = old_name;
   if (FActive) {
     if (!FNoAutoUpdate) ApplySkin(true);

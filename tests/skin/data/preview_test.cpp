@@ -80,7 +80,7 @@ TEST(PreviewData, FieldsWithoutTheirZeroEndAtTheFieldsEnd) {
 
 constexpr char kOnDisk[] = "[GLOBALINFO]\r\nVERSION=9.00\r\n[ONDISK]\r\n";
 constexpr char kEdited[] = "[GLOBALINFO]\r\nVERSION=9.00\r\n[EDITED]\r\nCOLOR=4\r\n";
-constexpr char kStored[] = "[GLOBALINFO]\r\nVERSION=9.00\r\n[STORED]\r\n";
+constexpr char kStored[] = "[GLOBALINFO]\r\nVERSION=9.00\r\n[STORED]\r\nGLYPH=@0000@0000@0010@0010@1@0\r\n";
 
 class ManagerPreview : public ::testing::Test {
  protected:
@@ -157,6 +157,43 @@ TEST_F(ManagerPreview, LoadsTheReceivedOptionsFromTheSkinsDirectory) {
   manager.LoadPreviewSkin();
   EXPECT_EQ(Loaded(), u"EDITED");
   EXPECT_TRUE(box.Shown.empty());
+}
+
+TEST_F(ManagerPreview, APreviewThatCannotBeShownLeavesTheSkinShownBefore) {
+  const std::u16string shown_directory = manager.SkinDirectory();
+  const std::size_t stored_masks = manager.Skin.ma.size();
+  ASSERT_GT(stored_masks, 0u);
+  std::string edited;
+  for (char16_t c : edited_dir.Text()) edited.push_back(static_cast<char>(c));
+  struct Row {
+    const char* name;
+    const char* text;
+    const char16_t* loaded;
+    bool error;
+    const char* why;
+  };
+  const Row rows[] = {
+      {"Edited", "", u"ONDISK", false, "no text: the skin's own options file, not a skin without sections"},
+      {"Missing", "", u"STORED", false, "no text and no skin of that name: the skin shown before"},
+      {"Edited", "[GLOBALINFO]\r\nVERSION=9.00\r\n[BROKEN]\r\nGLYPH=@00x0@0000@0010@0010@1@0\r\n", u"STORED", true,
+       "a text that fails to load: the skin shown before, whole again"},
+  };
+  for (const Row& row : rows) {
+    manager.SetSkinDirectory(shown_directory);
+    manager.SetSkinName(u"Stored");
+    box.Shown.clear();
+    ASSERT_TRUE(manager.ReceivePreview(kPreviewWParam, Block(row.name, edited, row.text), false)) << row.why;
+    manager.LoadPreviewSkin();
+    EXPECT_EQ(Loaded(), row.loaded) << row.why;
+    EXPECT_EQ(box.Shown.size(), row.error ? 1u : 0u) << row.why;
+    if (std::u16string(row.loaded) == u"STORED") {
+      EXPECT_EQ(manager.SkinName(), u"Stored") << row.why;
+      EXPECT_EQ(manager.SkinDirectory(), shown_directory) << row.why;
+      EXPECT_EQ(manager.Skin.ma.size(), stored_masks) << row.why << ": its image entries too";
+      EXPECT_GE(manager.GetMaskIndex(u"STORED", u"GLYPH"), 0) << row.why;
+    }
+    EXPECT_FALSE(manager.NoAutoUpdate()) << row.why;
+  }
 }
 
 }  // namespace

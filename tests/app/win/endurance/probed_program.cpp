@@ -7,6 +7,11 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
 
 #include "app/win/endurance/probe_messages.h"
 #include "platform/program_messages.h"
@@ -310,21 +315,65 @@ POINT ProbedProgram::TitlePart(LRESULT code) {
   return POINT{-1, -1};
 }
 
+// The screen as the display keeps it: Xvfb started with a framebuffer
+// directory (scripts/wine-session names the file in XVFB_SCREEN) holds the
+// true picture in an XWD file, where reading the screen through the window
+// system can come back black. Empty when there is no such file.
+std::vector<std::uint8_t> FramebufferScreen() {
+  const char* file = std::getenv("XVFB_SCREEN");
+  if (file == nullptr || *file == '\0') return {};
+  const std::string path = (file[0] == '/' ? "Z:" : "") + std::string(file);
+  std::ifstream in(std::filesystem::path(path), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// One pixel of an XWD picture of 32 bits a pixel (0xRRGGBB), or none.
+std::optional<TColour> XwdPixel(const std::vector<std::uint8_t>& xwd, LONG x, LONG y) {
+  const auto field = [&](std::size_t index) -> std::uint32_t {
+    const std::size_t at = index * 4;
+    if (at + 4 > xwd.size()) return 0;
+    return std::uint32_t{xwd[at]} << 24 | std::uint32_t{xwd[at + 1]} << 16 | std::uint32_t{xwd[at + 2]} << 8 |
+           xwd[at + 3];
+  };
+  const std::uint32_t header = field(0), width = field(4), height = field(5), byte_order = field(7);
+  const std::uint32_t bits = field(11), bytes_per_line = field(12), colours = field(19);
+  if (bits != 32 || x < 0 || y < 0 || static_cast<std::uint32_t>(x) >= width ||
+      static_cast<std::uint32_t>(y) >= height) {
+    return std::nullopt;
+  }
+  const std::size_t at = header + std::size_t{colours} * 12 + static_cast<std::size_t>(y) * bytes_per_line +
+                         static_cast<std::size_t>(x) * 4;
+  if (at + 4 > xwd.size()) return std::nullopt;
+  const std::uint8_t* p = &xwd[at];
+  // Least significant byte first (byte order 0): blue, green, red.
+  return byte_order == 0 ? TColour{p[2]} << 16 | TColour{p[1]} << 8 | p[0]
+                         : TColour{p[1]} << 16 | TColour{p[2]} << 8 | p[3];
+}
+
 TColour ProbedProgram::AverageColour(const RECT& area) const {
   const int width = area.right - area.left, height = area.bottom - area.top;
   if (width <= 0 || height <= 0) return 0;
-  const platform::WindowDc screen(nullptr);
-  const platform::UniqueMemoryDc memory(CreateCompatibleDC(screen.get()));
-  const platform::UniqueBitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
-  const platform::SelectGuard select(memory.get(), bitmap.get());
-  BitBlt(memory.get(), 0, 0, width, height, screen.get(), area.left, area.top, SRCCOPY);
   std::uint64_t sum[3] = {};
-  for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < width; ++x) {
-      const COLORREF c = GetPixel(memory.get(), x, y);
-      sum[0] += GetRValue(c);
-      sum[1] += GetGValue(c);
-      sum[2] += GetBValue(c);
+  const auto add = [&](TColour c) {
+    sum[0] += c >> 16 & 0xFF;
+    sum[1] += c >> 8 & 0xFF;
+    sum[2] += c & 0xFF;
+  };
+  if (const std::vector<std::uint8_t> screen = FramebufferScreen(); !screen.empty()) {
+    for (LONG y = area.top; y < area.bottom; ++y) {
+      for (LONG x = area.left; x < area.right; ++x) add(XwdPixel(screen, x, y).value_or(0));
+    }
+  } else {
+    const platform::WindowDc desktop(nullptr);
+    const platform::UniqueMemoryDc memory(CreateCompatibleDC(desktop.get()));
+    const platform::UniqueBitmap bitmap(CreateCompatibleBitmap(desktop.get(), width, height));
+    const platform::SelectGuard select(memory.get(), bitmap.get());
+    BitBlt(memory.get(), 0, 0, width, height, desktop.get(), area.left, area.top, SRCCOPY);
+    for (int y = 0; y < height; ++y) {
+      for (int x = 0; x < width; ++x) {
+        const COLORREF c = GetPixel(memory.get(), x, y);
+        add(TColour{GetRValue(c)} << 16 | TColour{GetGValue(c)} << 8 | GetBValue(c));
+      }
     }
   }
   const std::uint64_t n = static_cast<std::uint64_t>(width) * height;

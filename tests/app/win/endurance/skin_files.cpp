@@ -30,15 +30,86 @@ void Put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-// Red and blue swapped in a bitmap file's palette or pixels (magenta, the
-// skins' transparent colour, stays itself).
-void SwapRedAndBlue(std::vector<std::uint8_t>& bmp) {
-  if (bmp.size() < 54 || bmp[0] != 'B' || bmp[1] != 'M') return;
+std::int32_t Read16(const std::vector<std::uint8_t>& b, std::size_t at) {
+  return static_cast<std::int16_t>(b[at] | b[at + 1] << 8);
+}
+
+// The channels turned round, red taking green's value, green blue's and
+// blue red's; the skins' transparent magenta stays itself. Bytes: B, G, R.
+void TurnChannels(std::uint8_t* bgr) {
+  if (bgr[0] == 0xFF && bgr[1] == 0x00 && bgr[2] == 0xFF) return;
+  const std::uint8_t b = bgr[0], g = bgr[1], r = bgr[2];
+  bgr[2] = g;
+  bgr[1] = b;
+  bgr[0] = r;
+}
+
+// A colour value of the options (0x00BBGGRR in decimal) turned the same way.
+std::string TurnedColourValue(const std::string& value) {
+  if (value.empty() || !std::all_of(value.begin(), value.end(), [](char c) { return std::isdigit(c) != 0; })) {
+    return value;
+  }
+  const std::uint32_t colour = static_cast<std::uint32_t>(std::stoul(value));
+  std::uint8_t bgr[3] = {static_cast<std::uint8_t>(colour >> 16), static_cast<std::uint8_t>(colour >> 8),
+                         static_cast<std::uint8_t>(colour)};
+  TurnChannels(bgr);
+  return std::to_string((colour & 0xFF000000u) | std::uint32_t{bgr[0]} << 16 | std::uint32_t{bgr[1]} << 8 | bgr[2]);
+}
+
+std::string TurnedColours(const std::string& options) {
+  std::string out;
+  std::size_t start = 0;
+  while (start < options.size()) {
+    std::size_t end = options.find('\n', start);
+    if (end == std::string::npos) end = options.size();
+    std::string line = options.substr(start, end - start);
+    const bool cr = !line.empty() && line.back() == '\r';
+    if (cr) line.pop_back();
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos) {
+      const std::string key = line.substr(0, equals), value = line.substr(equals + 1);
+      const auto ends_with = [&](const char* tail) {
+        const std::string t = tail;
+        return key.size() >= t.size() && key.compare(key.size() - t.size(), t.size(), t) == 0;
+      };
+      if (ends_with("COLOR")) {
+        line = key + "=" + TurnedColourValue(value);
+      } else if (ends_with("GRADIENTDATA")) {
+        // Groups of five: two colours, then the percentage and two modes.
+        std::string turned;
+        std::size_t field = 0, at = 0;
+        while (at <= value.size()) {
+          std::size_t semicolon = value.find(';', at);
+          if (semicolon == std::string::npos) semicolon = value.size();
+          const std::string part = value.substr(at, semicolon - at);
+          turned += (field % 5 < 2 ? TurnedColourValue(part) : part);
+          if (semicolon < value.size()) turned += ';';
+          at = semicolon + 1;
+          ++field;
+        }
+        line = key + "=" + turned;
+      }
+    }
+    out += line + (cr ? "\r" : "");
+    if (end < options.size()) out += '\n';
+    start = end + 1;
+  }
+  return out;
+}
+
+// Every pixel (or palette entry) of a bitmap file turned. The file's header
+// is the old 12-byte kind or a newer one.
+void TurnBitmapChannels(std::vector<std::uint8_t>& bmp) {
+  if (bmp.size() < 26 || bmp[0] != 'B' || bmp[1] != 'M') return;
   const std::size_t offset = Read32(bmp, 10), header = Read32(bmp, 14);
-  const auto width = static_cast<std::int32_t>(Read32(bmp, 18)), height = static_cast<std::int32_t>(Read32(bmp, 22));
-  const int bits = bmp[28] | bmp[29] << 8;
+  const bool core = header == 12;
+  if (!core && bmp.size() < 54) return;
+  const std::int32_t width = core ? Read16(bmp, 18) : static_cast<std::int32_t>(Read32(bmp, 18));
+  const std::int32_t height = core ? Read16(bmp, 20) : static_cast<std::int32_t>(Read32(bmp, 22));
+  const int bits = core ? Read16(bmp, 24) : Read16(bmp, 28);
   if (bits <= 8) {
-    for (std::size_t at = 14 + header; at + 4 <= offset; at += 4) std::swap(bmp[at], bmp[at + 2]);
+    const std::size_t entry = core ? 3 : 4;
+    for (std::size_t at = 14 + header; at + entry <= offset; at += entry) TurnChannels(&bmp[at]);
     return;
   }
   if (bits != 24 && bits != 32) return;
@@ -48,7 +119,7 @@ void SwapRedAndBlue(std::vector<std::uint8_t>& bmp) {
   for (std::size_t y = 0; y < rows; ++y) {
     for (std::size_t x = 0; x < static_cast<std::size_t>(width); ++x) {
       const std::size_t at = offset + y * stride + x * pixel;
-      if (at + 2 < bmp.size()) std::swap(bmp[at], bmp[at + 2]);
+      if (at + 2 < bmp.size()) TurnChannels(&bmp[at]);
     }
   }
 }
@@ -92,15 +163,16 @@ std::string SkinFiles::CopyOfInternalSkin(const std::wstring& name) {
 }
 
 std::string SkinFiles::RecolouredSkin(const std::wstring& name) {
-  const std::string options = CopyOfInternalSkin(name);
+  const std::string options = TurnedColours(CopyOfInternalSkin(name));
   for (const fs::directory_entry& entry : fs::directory_iterator(fs::path(PathOf(name)))) {
     std::wstring extension = entry.path().extension().wstring();
     std::transform(extension.begin(), extension.end(), extension.begin(), ::towlower);
     if (extension != L".bmp") continue;
     std::vector<std::uint8_t> bytes = ReadBytes(entry.path().wstring());
-    SwapRedAndBlue(bytes);
+    TurnBitmapChannels(bytes);
     WriteBytes(entry.path().wstring(), bytes);
   }
+  WriteBytes(PathOf(name) + L"\\Options.dat", std::vector<std::uint8_t>(options.begin(), options.end()));
   return options;
 }
 

@@ -25,8 +25,9 @@ class SkinFiles {
   // A skin directory `name` with the internal skin's files; its Options.dat
   // text.
   std::string CopyOfInternalSkin(const std::wstring& name);
-  // The same with every bitmap's red and blue swapped: it looks different
-  // wherever the skin's pictures show.
+  // The same with the channels of every bitmap and colour turned round
+  // (red from green, green from blue, blue from red; magenta kept): it looks
+  // different wherever the skin shows, the title included.
   std::string RecolouredSkin(const std::wstring& name);
   // A file of the directory replaced.
   void Replace(const std::wstring& skin, const std::wstring& file, const std::vector<std::uint8_t>& bytes);
@@ -38,6 +39,10 @@ class SkinFiles {
  private:
   std::wstring directory_;
 };
+
+// ASCII text between the two string kinds.
+inline std::wstring Widen(const std::string& text) { return std::wstring(text.begin(), text.end()); }
+inline std::string Narrow(const std::wstring& text) { return std::string(text.begin(), text.end()); }
 
 std::vector<std::uint8_t> ReadBytes(const std::wstring& path);
 void WriteBytes(const std::wstring& path, const std::vector<std::uint8_t>& bytes);
